@@ -1,0 +1,75 @@
+#include "core/collection.h"
+
+#include "platform/prompts.h"
+
+#include <limits>
+
+qint16 DocIndex = -1;
+
+namespace {
+
+std::unique_ptr<ColectionMain> gDocs;
+
+constexpr std::size_t kMostItems = std::numeric_limits<qint16>::max();
+
+} // namespace
+
+ColectionMain& Docs()
+{
+    if (!gDocs)
+        gDocs = std::make_unique<ColectionMain>();
+    return *gDocs;
+}
+
+void ReleaseDocs()
+{
+    gDocs.reset();
+}
+
+qint16 ColectionMain::Count() const
+{
+    return qint16(m_items.size());
+}
+
+bool ColectionMain::contains(qint16 index) const
+{
+    return index >= 0 && index < Count();
+}
+
+Ithem& ColectionMain::Item(qint16 index)
+{
+    if (!contains(index)) {
+        m_outside = Ithem{};
+        return m_outside;
+    }
+    return *m_items[std::size_t(index)];
+}
+
+bool ColectionMain::AddNewIthem(const QString& value, qint16 index, const QString& kay,
+                                const QString& tag)
+{
+    if (index > Count() || m_items.size() >= kMostItems) {
+        prompts().platformMessage(QStringLiteral("indeqsi araa swore."),
+                                  Prompts::PlatformIcon::Critical, QStringLiteral("ColectionMain"));
+        return false;
+    }
+    const qint16 slot = index < 0 ? Count() : index;
+    auto item = std::make_unique<Ithem>();
+    item->Index = slot;
+    item->Value = value;
+    item->Kay = kay;
+    item->Tag = tag;
+    m_items.insert(m_items.begin() + slot, std::move(item));
+    return true;
+}
+
+void ColectionMain::RemoveIthem(qint16 index)
+{
+    if (contains(index))
+        m_items.erase(m_items.begin() + index);
+}
+
+void ColectionMain::Cler()
+{
+    m_items.clear();
+}

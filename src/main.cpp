@@ -1,0 +1,24 @@
+#include "core/frmh.h"
+#include "core/startup.h"
+#include "platform/desktopshell.h"
+#include "platform/prompts.h"
+#include "platform/qtprompts.h"
+#include "platform/shell.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Kelmora"));
+    QApplication::setApplicationName(QStringLiteral("Kelmora"));
+
+    QtPrompts prompts;
+    installPrompts(&prompts);
+    DesktopShell shell;
+    installShell(&shell);
+
+    FrmH window;
+    Main(startRequestFromArguments(QApplication::arguments().mid(1)), window);
+    return QApplication::exec();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+// Every file the program writes is written whole and atomically: the new content goes
+// to a temporary file beside the target, which then replaces it. A failed write leaves
+// the old file as it was. A symbolic link is written through to its target.
+
+#include <QByteArray>
+#include <QString>
+
+// False on failure, with the reason in *error when given.
+bool writeWholeFile(const QString& path, const QByteArray& content, QString* error = nullptr);

@@ -1,0 +1,39 @@
+#pragma once
+
+// Every question the program asks the user goes through this interface, so that the
+// windows can be driven by scripted answers in tests.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+class Prompts
+{
+public:
+    enum class PlatformIcon { Critical, Exclamation, Information, Question };
+
+    virtual ~Prompts() = default;
+
+    // The program's own message box with 1 to 3 buttons; captions are "" for the
+    // defaults or the captions joined by "/". Answers "6", "7" or "2" for the first,
+    // second and third button.
+    virtual QString messageBox(const QString& prompt, const QString& title, qint32 icon,
+                               quint8 buttons, const QString& captions, quint8 wrap) = 0;
+
+    // The own input box: the typed text for the first button, "" for the second.
+    // A font of "G" shows the text in the Georgian font.
+    virtual QString inputBox(const QString& prompt, const QString& title, const QString& font,
+                             const QString& initial, qint32 width, qint32 height) = 0;
+
+    // The own list box: the chosen lines joined by CR LF, or their 0-based indexes each
+    // followed by "/" with the last "/" cut when byIndex is set; "7" for the second button.
+    virtual QString listBox(const QString& prompt, const QStringList& items, const QString& title,
+                            const QString& font, qint32 width, qint32 height, qint16 byIndex) = 0;
+
+    // The platform's own message box with an OK button.
+    virtual void platformMessage(const QString& text, PlatformIcon icon, const QString& title) = 0;
+};
+
+Prompts& prompts();
+Prompts* installPrompts(Prompts* prompts);

@@ -1,0 +1,48 @@
+#include "support/scriptedprompts.h"
+
+#include <gtest/gtest.h>
+
+ScriptedPrompts::ScriptedPrompts(QStringList answers)
+    : m_answers(std::move(answers)), m_previous(installPrompts(this))
+{}
+
+ScriptedPrompts::~ScriptedPrompts()
+{
+    installPrompts(m_previous);
+}
+
+QString ScriptedPrompts::nextAnswer(Question question)
+{
+    m_asked << question;
+    if (m_answers.isEmpty()) {
+        ADD_FAILURE() << "unscripted question: " << question.prompt.toStdString();
+        return {};
+    }
+    return m_answers.takeFirst();
+}
+
+QString ScriptedPrompts::messageBox(const QString& prompt, const QString& title, qint32 icon,
+                                    quint8 buttons, const QString& captions, quint8 wrap)
+{
+    return nextAnswer(
+        {QStringLiteral("message"), prompt, title, icon, buttons, captions, wrap, {}});
+}
+
+QString ScriptedPrompts::inputBox(const QString& prompt, const QString& title,
+                                  const QString& /*font*/, const QString& /*initial*/,
+                                  qint32 /*width*/, qint32 /*height*/)
+{
+    return nextAnswer({QStringLiteral("input"), prompt, title, 0, 2, {}, 0, {}});
+}
+
+QString ScriptedPrompts::listBox(const QString& prompt, const QStringList& items,
+                                 const QString& title, const QString& /*font*/, qint32 /*width*/,
+                                 qint32 /*height*/, qint16 /*byIndex*/)
+{
+    return nextAnswer({QStringLiteral("list"), prompt, title, 0, 2, {}, 0, items});
+}
+
+void ScriptedPrompts::platformMessage(const QString& text, PlatformIcon icon, const QString& title)
+{
+    m_asked << Question{QStringLiteral("platform"), text, title, qint32(icon), 1, {}, 0, {}};
+}

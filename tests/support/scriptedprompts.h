@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/prompts.h"
+
+#include <QList>
+#include <QStringList>
+
+// Answers the program's questions from a script and records every question asked.
+// Installed while it lives; a question with no scripted answer fails the test.
+class ScriptedPrompts : public Prompts
+{
+public:
+    struct Question
+    {
+        QString kind; // "message", "input", "list" or "platform"
+        QString prompt;
+        QString title;
+        qint32 icon = 0;
+        quint8 buttons = 0;
+        QString captions;
+        quint8 wrap = 0;
+        QStringList items;
+    };
+
+    explicit ScriptedPrompts(QStringList answers = {});
+    ~ScriptedPrompts() override;
+
+    void answer(const QString& next) { m_answers << next; }
+    const QList<Question>& asked() const { return m_asked; }
+
+    QString messageBox(const QString& prompt, const QString& title, qint32 icon, quint8 buttons,
+                       const QString& captions, quint8 wrap) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& font,
+                     const QString& initial, qint32 width, qint32 height) override;
+    QString listBox(const QString& prompt, const QStringList& items, const QString& title,
+                    const QString& font, qint32 width, qint32 height, qint16 byIndex) override;
+    void platformMessage(const QString& text, PlatformIcon icon, const QString& title) override;
+
+private:
+    QString nextAnswer(Question question);
+
+    QStringList m_answers;
+    QList<Question> m_asked;
+    Prompts* m_previous;
+};
