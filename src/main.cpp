@@ -1,8 +1,8 @@
+#include "core/boxprompts.h"
 #include "core/frmh.h"
 #include "core/startup.h"
 #include "platform/desktopshell.h"
 #include "platform/prompts.h"
-#include "platform/qtprompts.h"
 #include "platform/shell.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Kelmora"));
     QApplication::setApplicationName(QStringLiteral("Kelmora"));
 
-    QtPrompts prompts;
+    BoxPrompts prompts;
     installPrompts(&prompts);
     DesktopShell shell;
     installShell(&shell);

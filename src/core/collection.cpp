@@ -73,3 +73,21 @@ void ColectionMain::Cler()
 {
     m_items.clear();
 }
+
+bool anyDocumentChanged(ColectionMain& docs)
+{
+    for (qint16 i = 0; i < docs.Count(); ++i) {
+        if (docs.Item(i).Changed)
+            return true;
+    }
+    return false;
+}
+
+bool anyDocumentOutsideProject(ColectionMain& docs)
+{
+    for (qint16 i = 0; i < docs.Count(); ++i) {
+        if (!docs.Item(i).IsInWEB)
+            return true;
+    }
+    return false;
+}

@@ -68,6 +68,11 @@ private:
     QString m_webTitle;
 };
 
+// Whether any document is changed (the main window's cvlaprufen).
+bool anyDocumentChanged(ColectionMain& docs);
+// Whether documents are open and one of them is not in the open project (NewInWeb).
+bool anyDocumentOutsideProject(ColectionMain& docs);
+
 // The program's collection, created on first use.
 ColectionMain& Docs();
 // Releases the collection and every item (the main window's close); a later Docs()

@@ -1,12 +1,147 @@
 #include "core/frmh.h"
 
+#include "conversions/codetables.h"
+#include "core/collection.h"
+#include "core/mainlayout.h"
 #include "core/progprops.h"
+#include "core/sharedroutines.h"
+#include "menus/coolmenu.h"
+#include "platform/displaymap.h"
+#include "platform/editorcontrol.h"
+#include "platform/settingsstore.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTreeWidget>
+
+#include <exception>
+
+namespace {
+
+const QString kWinPosSection = QStringLiteral("winpoze");
+const QString kLastFileSection = QStringLiteral("LastFile");
+const QString kLastFileKey = QStringLiteral("FN");
+const QString kArrowShown = QStringLiteral("t");
+const QString kArrowHidden = QStringLiteral("u");
+const QString kAnswerSave = QStringLiteral("6");
+const QString kAnswerGoOn = QStringLiteral("7");
+
+constexpr int kToolbarHeight = 30;
+constexpr int kInitialSidePanelWidth = 200;
+constexpr int kGutterTwips = 120;
+
+QRect toPixels(const QRect& twips)
+{
+    return QRect(twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
+                 twipsToPixels(twips.height()));
+}
+
+// Layout never fails: a window made very small gives negative sizes, which are skipped.
+void place(QWidget* widget, const QRect& rect)
+{
+    if (rect.width() >= 0 && rect.height() >= 0)
+        widget->setGeometry(rect);
+}
+
+QString shownAsKeys(const char* latinKeys)
+{
+    return DisplayMap::get(DisplayMapKind::GeorgianKeys).toShown(QString::fromLatin1(latinKeys));
+}
+
+} // namespace
 
 FrmH::FrmH(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Kelmora"));
     resize(1000, 700);
+    buildControls();
 }
+
+FrmH::~FrmH() = default;
+
+void FrmH::buildControls()
+{
+    auto* surface = new QWidget(this);
+    setCentralWidget(surface);
+    surface->installEventFilter(this);
+
+    PHTbar = new QLabel(surface);
+    PHTbar->setGeometry(0, 0, width(), kToolbarHeight);
+
+    lbWEBshov = new QLabel(surface);
+    lbWEBshov->setAlignment(Qt::AlignCenter);
+    lbWEBshov->setCursor(Qt::PointingHandCursor);
+    lbWEBshov->installEventFilter(this);
+
+    PWEB = new QWidget(surface);
+    PWEB->setGeometry(0, kToolbarHeight, kInitialSidePanelWidth, 400);
+    TAB1 = new QTabBar(PWEB);
+    TAB1->addTab(shownAsKeys("gaxsnili"));
+    TAB1->addTab(shownAsKeys("failebi"));
+    connect(TAB1, &QTabBar::currentChanged, this, [this](int index) { TAB1_Click(index + 1); });
+    TV = new QTreeWidget(PWEB);
+    TV->setHeaderHidden(true);
+    Pfile = new QWidget(PWEB);
+    Pfile->hide();
+    DR = new QComboBox(Pfile);
+    DR->move(0, 0);
+    FOL = new QListWidget(Pfile);
+    FOL->move(0, DR->sizeHint().height() + 4);
+    FIL = new QListWidget(Pfile);
+    FIL->hide();
+    LF = new QListWidget(Pfile);
+
+    PGm = new QWidget(surface);
+    PGm->setCursor(Qt::SplitHCursor);
+    PGm->setAutoFillBackground(true);
+    PGm->installEventFilter(this);
+
+    PTfon = new QWidget(surface);
+    Pmarker = new QWidget(PTfon);
+    Pmarker->setGeometry(0, 0, twipsToPixels(kGutterTwips), 100);
+    Pmarker->setAutoFillBackground(true);
+    Pmarker->setBackgroundRole(QPalette::AlternateBase);
+    Pmarker->installEventFilter(this);
+    T1 = new EditorControl(PTfon);
+    T1->move(twipsToPixels(kGutterTwips), 0);
+
+    TXTtargmna = new QPlainTextEdit(surface);
+    TXTtargmna->setReadOnly(true);
+    TXTtargmna->hide();
+
+    for (const char* key : {"kMain", "SK", "SST", "SLN", "KOL"}) {
+        auto* panel = new QLabel(this);
+        m_panels.insert(QString::fromLatin1(key), panel);
+        if (m_panels.size() == 1)
+            statusBar()->addWidget(panel, 1);
+        else
+            statusBar()->addPermanentWidget(panel);
+    }
+
+    mnuEdit = new QMenu(this);
+    mnuabzac = new QAction(this);
+    mnuabzac->setCheckable(true);
+
+    m_arrowCaption = kArrowShown;
+    lbWEBshov->setText(QStringLiteral("\u25C0"));
+}
+
+QLabel* FrmH::StatusPanel(const QString& key) const
+{
+    return m_panels.value(key);
+}
+
+// --- Start-up entries ----------------------------------------------------------------
 
 void FrmH::ensureLoaded()
 {
@@ -14,12 +149,6 @@ void FrmH::ensureLoaded()
         m_loaded = true;
         Form_Load();
     }
-}
-
-void FrmH::Form_Load()
-{
-    if (Props.maxwind)
-        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void FrmH::showPlain()
@@ -38,5 +167,383 @@ void FrmH::commandladenforma(const QString& mode)
 
 void FrmH::comandopen(const QString& /*first*/, const QString& /*second*/)
 {
+    // Opening the files themselves comes with the document commands.
     showPlain();
+}
+
+// --- Load --------------------------------------------------------------------------------
+
+void FrmH::Form_Load()
+{
+    if (Props.maxwind)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    else if (Props.winpoz)
+        restoreStoredPosition();
+
+    LoadingText = -1;
+    HelpObj = new HelpCallBack(this);
+    InstallCoolMenu(this, HelpObj);
+    StatusPanel(QStringLiteral("kMain"))->clear();
+    openkodlist();
+    applyEditorAppearance();
+    LoadingText = 0;
+
+    reopenLastFile();
+    PGm->setBackgroundRole(QPalette::Button);
+    HotButton = -1;
+    DrawTransparent();
+
+    if (ThisRun.commandLineEmpty && Props.recentonstart > 0) {
+        show();
+        QApplication::processEvents();
+        mnurecentfile_Click();
+    }
+}
+
+void FrmH::restoreStoredPosition()
+{
+    // A missing or damaged position, or one on no screen any more, leaves the window
+    // where the desktop puts it.
+    bool xRead = false;
+    bool yRead = false;
+    const int x = SettingsStore::read(kWinPosSection, QStringLiteral("X")).toInt(&xRead);
+    const int y = SettingsStore::read(kWinPosSection, QStringLiteral("Y")).toInt(&yRead);
+    if (!xRead || !yRead)
+        return;
+    const QPoint position(twipsToPixels(x), twipsToPixels(y));
+    if (QGuiApplication::screenAt(position))
+        move(position);
+}
+
+void FrmH::applyEditorAppearance()
+{
+    // Without an options file every field is empty: keep the editor's own font then, and
+    // never paint the text in the colour of its background.
+    T1->setRightMargin(pixelsToTwips(T1->width()) + 300);
+    FontRecord font = T1->fontRecord();
+    if (!Props.stfont.isEmpty())
+        font.family = Props.stfont;
+    if (Props.stfsiz > 0)
+        font.pointSize = Props.stfsiz;
+    font.bold = Props.bold != 0;
+    font.italic = Props.italik != 0;
+    T1->setFontRecord(font);
+    if (Props.backcolor != Props.forekolor) {
+        T1->setBackColor(Props.backcolor);
+        T1->setForeColor(Props.forekolor);
+    }
+}
+
+void FrmH::reopenLastFile()
+{
+    if (!Props.lastfile || ThisRun.lastFileSuppressed)
+        return;
+    const QString lastFile = SettingsStore::read(kLastFileSection, kLastFileKey);
+    if (!lastFile.isEmpty() && QFileInfo::exists(lastFile))
+        comandopen(lastFile, QString());
+}
+
+void FrmH::mnurecentfile_Click()
+{
+    // The recent-files window comes with the recent-files list.
+}
+
+void FrmH::DrawTransparent()
+{
+    if (PSR.isNull())
+        return;
+    QPixmap drawn = PSR.copy(0, 0, PHTbar->width(), PHTbar->height());
+    const QColor transparent = PSR.toImage().pixelColor(1, 1);
+    drawn.setMask(drawn.createMaskFromColor(transparent, Qt::MaskInColor));
+    PHTbar->setPixmap(drawn);
+}
+
+// --- Layout ------------------------------------------------------------------------------
+
+void FrmH::Form_Resize()
+{
+    MainLayoutInput in;
+    in.width = centralWidget()->width();
+    in.height = centralWidget()->height() + statusBar()->height();
+    in.toolbarHeight = PHTbar->height();
+    in.statusBarHeight = statusBar()->height();
+    in.sidePanelWidth = PWEB->width();
+    in.translationShown = TranslationShown != 0;
+    in.sidePanelShown = WebPanelShown != 0;
+    const MainLayout out = layOutMainWindow(in);
+
+    PHTbar->resize(in.width, PHTbar->height());
+    lbWEBshov->setGeometry(in.width - 20, 0, 20, in.toolbarHeight);
+    place(PTfon, out.editorPane);
+    if (in.sidePanelShown)
+        place(PWEB, out.sidePanel);
+    if (in.translationShown)
+        place(TXTtargmna, out.translationBox);
+    TXTtargmna->setVisible(in.translationShown);
+    place(PGm, out.splitter);
+    PWEB_Resize();
+    PTfon_Resize();
+    if (!mnuabzac->isChecked())
+        T1->setRightMargin(pixelsToTwips(T1->width()) - 230);
+}
+
+void FrmH::PWEB_Resize()
+{
+    const SidePanelPages pages =
+        layOutSidePanel(pixelsToTwips(PWEB->width()), pixelsToTwips(PWEB->height()));
+    place(TAB1, toPixels(pages.tabs));
+    place(TV, toPixels(pages.tree));
+    place(Pfile, toPixels(pages.filePage));
+    Pfile_Resize();
+}
+
+void FrmH::Pfile_Resize()
+{
+    const FilePageLayout page =
+        layOutFilePage(pixelsToTwips(Pfile->width()), pixelsToTwips(Pfile->height()),
+                       pixelsToTwips(DR->height()), pixelsToTwips(FOL->y()));
+    DR->resize(twipsToPixels(page.driveWidth), DR->height());
+    place(FOL, QRect(FOL->x(), FOL->y(), twipsToPixels(page.folderWidth),
+                     twipsToPixels(page.folderHeight)));
+    place(LF, QRect(LF->x(), twipsToPixels(page.listTop), twipsToPixels(page.listWidth),
+                    twipsToPixels(page.listHeight)));
+}
+
+void FrmH::PTfon_Resize()
+{
+    const int height = PTfon->height();
+    place(T1, QRect(T1->x(), T1->y(), PTfon->width() - twipsToPixels(kGutterTwips), height));
+    Pmarker->resize(Pmarker->width(), height);
+}
+
+void FrmH::TAB1_Click(int index)
+{
+    TV->setVisible(index == 1);
+    Pfile->setVisible(index > 1);
+}
+
+void FrmH::ToggleWebPanel(qint16 show)
+{
+    WebPanelShown = show;
+    Form_Resize();
+    PWEB->setVisible(show != 0);
+    m_arrowCaption = show ? kArrowShown : kArrowHidden;
+    lbWEBshov->setText(show ? QStringLiteral("\u25C0") : QStringLiteral("\u25B6"));
+}
+
+void FrmH::lbWEBshov_Click()
+{
+    ToggleWebPanel(m_arrowCaption != kArrowShown ? -1 : 0);
+    const int editorTwips = pixelsToTwips(T1->width());
+    T1->setRightMargin(mnuabzac->isChecked() ? editorTwips * 50 : editorTwips - 260);
+}
+
+// --- Splitter ----------------------------------------------------------------------------
+
+void FrmH::kontFershiben(QWidget* control, float x, float y)
+{
+    control->move(control->x() + qRound(x - SplitGrabX), control->y() + qRound(y - SplitGrabY));
+}
+
+void FrmH::PGm_MouseDown(QMouseEvent* event)
+{
+    SplitGrabX = float(event->position().x());
+    SplitGrabY = 0;
+    PGm->setBackgroundRole(QPalette::Highlight);
+}
+
+void FrmH::PGm_MouseMove(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    const float x = float(event->position().x());
+    if (splitterMayMove(PGm->x(), qRound(x), qRound(SplitGrabX)))
+        kontFershiben(PGm, x, 0);
+}
+
+void FrmH::PGm_MouseUp()
+{
+    const SplitterRelease release = releaseSplitter(PGm->x(), centralWidget()->width());
+    PWEB->resize(release.sidePanelWidth, PWEB->height());
+    PTfon->setGeometry(release.editorLeft, PTfon->y(), release.editorWidth, PTfon->height());
+    PGm->move(release.barLeft, PGm->y());
+    PGm->setBackgroundRole(QPalette::Button);
+    PWEB_Resize();
+    PTfon_Resize();
+}
+
+// --- Line gutter -------------------------------------------------------------------------
+
+void FrmH::Pmarker_MouseDown(QMouseEvent* event)
+{
+    if (T1->TextLength() == 0)
+        return;
+    const QPoint inEditor =
+        T1->viewport()->mapFrom(PTfon, Pmarker->mapTo(PTfon, event->position().toPoint()));
+    const qint32 line = T1->LineAtY(inEditor.y());
+    if (line < 0)
+        return;
+    selectLines(line, line);
+    GutterAnchor = line;
+    GutterDragLine = line;
+}
+
+void FrmH::Pmarker_MouseMove(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton) || T1->TextLength() == 0 || GutterAnchor < 0)
+        return;
+    const QPoint inEditor =
+        T1->viewport()->mapFrom(PTfon, Pmarker->mapTo(PTfon, event->position().toPoint()));
+    const qint32 line = T1->LineAtY(inEditor.y());
+    if (line == GutterDragLine)
+        return;
+    GutterDragLine = line;
+    if (line >= 0)
+        selectLines(qMin(line, GutterAnchor), qMax(line, GutterAnchor));
+}
+
+void FrmH::Pmarker_MouseUp()
+{
+    T1->setFocus();
+}
+
+void FrmH::selectLines(qint32 first, qint32 last)
+{
+    const qint32 start = T1->LineIndex(first);
+    const qint32 lastStart = T1->LineIndex(last);
+    const qint32 end = lastStart + T1->LineLength(lastStart);
+    T1->setSelStart(start);
+    T1->setSelLength(end - start);
+}
+
+// --- Events ------------------------------------------------------------------------------
+
+bool FrmH::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    const bool isMouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                         type == QEvent::MouseButtonRelease;
+    auto* mouse = isMouse ? static_cast<QMouseEvent*>(event) : nullptr;
+    if (watched == centralWidget() && type == QEvent::Resize) {
+        Form_Resize();
+    } else if (watched == PGm && mouse) {
+        if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
+            PGm_MouseDown(mouse);
+        else if (type == QEvent::MouseMove)
+            PGm_MouseMove(mouse);
+        else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton)
+            PGm_MouseUp();
+    } else if (watched == Pmarker && mouse) {
+        if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
+            Pmarker_MouseDown(mouse);
+        else if (type == QEvent::MouseMove)
+            Pmarker_MouseMove(mouse);
+        else if (type == QEvent::MouseButtonRelease)
+            Pmarker_MouseUp();
+    } else if (watched == lbWEBshov && type == QEvent::MouseButtonRelease) {
+        lbWEBshov_Click();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmH::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!mnuEdit->isEmpty())
+        mnuEdit->popup(event->globalPos());
+}
+
+// --- Close -------------------------------------------------------------------------------
+
+qint16 FrmH::cvlaprufen()
+{
+    return anyDocumentChanged(Docs()) ? -1 : 0;
+}
+
+qint16 FrmH::NewInWeb()
+{
+    return anyDocumentOutsideProject(Docs()) ? -1 : 0;
+}
+
+EditorCloseState FrmH::editorCloseState() const
+{
+    return {DocsMode != 0, EditorPath, EditorChanged != 0, T1->TextLength() == 0};
+}
+
+SaveOutcome FrmH::SaveDocuments(QString& /*fileName*/, qint16& /*index*/)
+{
+    // Saving documents comes with the document commands; until then nothing is saved,
+    // and the caller keeps every document open.
+    MsgBoxa(QStringLiteral("failebis Senaxva jer ar aris SesaZlebeli."), QString(), kIconError, 1,
+            QString(), 40);
+    return SaveOutcome::Failed;
+}
+
+void FrmH::closeEvent(QCloseEvent* event)
+{
+    bool cancel = false;
+    Form_QueryUnload(cancel);
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void FrmH::Form_QueryUnload(bool& cancel)
+{
+    try {
+        if (const auto question = closeQuestion(editorCloseState(), Docs())) {
+            const QString answer =
+                MsgBoxa(question->prompt, question->title, kIconQuestion, 3, QString(), 40);
+            if (answer == kAnswerSave) {
+                QString fileName;
+                qint16 index = -1;
+                // Closing after a cancelled or failed save would lose the text.
+                if (SaveDocuments(fileName, index) != SaveOutcome::Done ||
+                    unsavedWorkRemains(editorCloseState(), Docs())) {
+                    cancel = true;
+                    return;
+                }
+            } else if (answer != kAnswerGoOn) {
+                cancel = true;
+                return;
+            }
+        }
+    } catch (const std::exception& error) {
+        cancel = true;
+        MsgBoxa(QString::fromLatin1(error.what()), QString(), kIconError, 1, QString(), 40);
+        return;
+    }
+    storeSettingsAndRelease();
+}
+
+void FrmH::storeSettingsAndRelease()
+{
+    if (Props.winpoz) {
+        const QPoint position =
+            (isMaximized() || isMinimized()) ? normalGeometry().topLeft() : pos();
+        SettingsStore::write(kWinPosSection, QStringLiteral("X"),
+                             QString::number(pixelsToTwips(position.x())));
+        SettingsStore::write(kWinPosSection, QStringLiteral("Y"),
+                             QString::number(pixelsToTwips(position.y())));
+    }
+    if (Props.lastfile) {
+        const QString lastFile =
+            Docs().WEBopened() ? Docs().WEBpath() + Docs().WEBtitle() : EditorPath;
+        if (!lastFile.isEmpty())
+            SettingsStore::write(kLastFileSection, kLastFileKey, lastFile);
+    }
+    ReleaseDocs();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+}
+
+void FrmH::Form_Unload()
+{
+    RemoveCoolMenu(this);
+    delete HelpObj;
+    HelpObj = nullptr;
 }

@@ -1,27 +1,124 @@
 #pragma once
 
+// The main window's frame: its panes (tag toolbar, side panel with the tree of open
+// files and the file page, the splitter, the editor with its line gutter, the translation
+// box, the status bar), the state the program's commands share, the load sequence, the
+// layout, and the close sequence with its save questions and stored settings. The
+// commands themselves live with their subsystems.
+
+#include "core/closequestions.h"
 #include "core/startup.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPixmap>
 
-// The main window. For now the frame that start-up hands over to: it loads once, shows
-// maximised when the options ask for it, and takes the start-up entry points.
+class EditorControl;
+class HelpCallBack;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QTabBar;
+class QTreeWidget;
+
+// How a save ended; whoever closes or drops documents afterwards goes on only when done.
+enum class SaveOutcome { Done, Cancelled, Failed };
+
 class FrmH : public QMainWindow, public StartTarget
 {
     Q_OBJECT
 
 public:
     explicit FrmH(QWidget* parent = nullptr);
+    ~FrmH() override;
 
+    // --- Start-up entries ------------------------------------------------------------
     void showPlain() override;
     // "NOMAX" shows the window not maximised, whatever the options say.
     void commandladenforma(const QString& mode) override;
-    // Shows the window; opening the files themselves comes with the document commands.
     void comandopen(const QString& first, const QString& second) override;
 
+    // --- Shared state ----------------------------------------------------------------
+    QString EditorPath;       // the single file in the editor ("" unnamed)
+    qint16 EditorChanged = 0; // its text changed since loading or saving
+    qint16 DocsMode = 0;      // documents are held in Docs(); DocIndex is in the editor
+    qint16 LoadingText = 0;   // the program itself fills the editor: nothing is marked changed
+    qint16 HotButton = -1;    // toolbar button under the mouse
+    qint16 TranslationShown = 0;
+    qint16 WebPanelShown = -1;
+    float SplitGrabX = 0;
+    float SplitGrabY = 0;
+    qint32 GutterAnchor = -1;   // the line where the gutter selection began
+    qint32 GutterDragLine = -1; // the line last dragged over in the gutter
+
+    // --- Controls --------------------------------------------------------------------
+    QLabel* PHTbar; // the tag toolbar's picture
+    QPixmap PSR;    // the toolbar buttons' source picture
+    QWidget* PWEB;  // the side panel
+    QTabBar* TAB1;
+    QTreeWidget* TV; // the tree of open files
+    QWidget* Pfile;  // the file page
+    QComboBox* DR;
+    QListWidget* FOL;
+    QListWidget* FIL; // hidden list of the folder's files
+    QListWidget* LF;
+    QWidget* PGm;      // the splitter bar
+    QWidget* PTfon;    // the editor's container
+    EditorControl* T1; // the editor
+    QWidget* Pmarker;  // the line gutter
+    QPlainTextEdit* TXTtargmna;
+    QLabel* lbWEBshov; // the arrow that hides and shows the side panel
+    QMenu* mnuEdit;
+    QAction* mnuabzac; // checked: lines do not wrap at the window's edge
+    HelpCallBack* HelpObj = nullptr;
+
+    // The status bar panel of a key: "kMain", "SK", "SST", "SLN" or "KOL".
+    QLabel* StatusPanel(const QString& key) const;
+
+    void ToggleWebPanel(qint16 show);
+    void kontFershiben(QWidget* control, float x, float y);
+    void DrawTransparent();
+
+    // -1 when any document is changed.
+    qint16 cvlaprufen();
+    // -1 when documents are open and one of them is not in the open project.
+    qint16 NewInWeb();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void buildControls();
     void ensureLoaded();
     void Form_Load();
+    void restoreStoredPosition();
+    void applyEditorAppearance();
+    void reopenLastFile();
+    void Form_Resize();
+    void PWEB_Resize();
+    void Pfile_Resize();
+    void PTfon_Resize();
+    void TAB1_Click(int index);
+    void lbWEBshov_Click();
+    void PGm_MouseDown(QMouseEvent* event);
+    void PGm_MouseMove(QMouseEvent* event);
+    void PGm_MouseUp();
+    void Pmarker_MouseDown(QMouseEvent* event);
+    void Pmarker_MouseMove(QMouseEvent* event);
+    void Pmarker_MouseUp();
+    void selectLines(qint32 first, qint32 last);
+    void Form_QueryUnload(bool& cancel);
+    void storeSettingsAndRelease();
+    void Form_Unload();
+    EditorCloseState editorCloseState() const;
+    SaveOutcome SaveDocuments(QString& fileName, qint16& index);
+    void mnurecentfile_Click();
 
     bool m_loaded = false;
+    QString m_arrowCaption; // "t" while the side panel is shown, "u" while it is hidden
+    QHash<QString, QLabel*> m_panels;
 };

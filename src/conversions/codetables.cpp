@@ -1,0 +1,6 @@
+#include "conversions/codetables.h"
+
+void openkodlist()
+{
+    // The tables arrive with the conversion commands; nothing to load before them.
+}

@@ -1,0 +1,55 @@
+#include "core/boxprompts.h"
+
+#include "core/frmboxa.h"
+#include "platform/displaymap.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon messageBoxIcon(Prompts::PlatformIcon icon)
+{
+    switch (icon) {
+    case Prompts::PlatformIcon::Critical:
+        return QMessageBox::Critical;
+    case Prompts::PlatformIcon::Exclamation:
+        return QMessageBox::Warning;
+    case Prompts::PlatformIcon::Question:
+        return QMessageBox::Question;
+    case Prompts::PlatformIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+QString BoxPrompts::messageBox(const QString& prompt, const QString& title, qint32 icon,
+                               quint8 buttons, const QString& captions, quint8 wrap)
+{
+    return BOXa().gaxsna(prompt, title, icon, buttons, captions, wrap);
+}
+
+QString BoxPrompts::inputBox(const QString& prompt, const QString& title, const QString& font,
+                             const QString& initial, qint32 width, qint32 height)
+{
+    return BOXa().MMinputi(prompt, title, font, initial, width, height);
+}
+
+QString BoxPrompts::listBox(const QString& prompt, const QStringList& items, const QString& title,
+                            const QString& font, qint32 width, qint32 height, qint16 byIndex)
+{
+    return BOXa().InputList(prompt, items, title, font, width, height, byIndex);
+}
+
+void BoxPrompts::platformMessage(const QString& text, PlatformIcon icon, const QString& title)
+{
+    // The platform's box speaks the system's code page, not Georgian.
+    const DisplayMap& latin = DisplayMap::get(DisplayMapKind::Latin);
+    QMessageBox box(messageBoxIcon(icon),
+                    title.isEmpty() ? QApplication::applicationName() : latin.toShown(title),
+                    latin.toShown(text), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}

@@ -1,0 +1,329 @@
+#include "core/frmh.h"
+
+#include "core/collection.h"
+#include "core/progprops.h"
+#include "platform/editorcontrol.h"
+#include "platform/settingsstore.h"
+#include "platform/twips.h"
+#include "support/scriptedprompts.h"
+#include "support/testfolders.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTextBlock>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kWinPos = QStringLiteral("winpoze");
+
+class MainWindow : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Props = ProgProps{};
+        ThisRun = RunState{};
+        ReleaseDocs();
+    }
+    void TearDown() override
+    {
+        Props = ProgProps{};
+        ReleaseDocs();
+    }
+
+    // A shown main window of a known size.
+    std::unique_ptr<FrmH> shownWindow()
+    {
+        auto window = std::make_unique<FrmH>();
+        window->showPlain();
+        window->resize(1000, 700);
+        QApplication::processEvents();
+        return window;
+    }
+
+    static void mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
+                      Qt::MouseButtons held)
+    {
+        QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+
+    // The height within the gutter at which the editor draws a line.
+    static int gutterY(FrmH& window, int line)
+    {
+        const QTextBlock block = window.T1->document()->findBlockByNumber(line);
+        QTextCursor cursor(block);
+        const int inViewport = window.T1->cursorRect(cursor).center().y();
+        return window.Pmarker
+            ->mapFrom(window.PTfon,
+                      window.T1->viewport()->mapTo(window.PTfon, QPoint(0, inViewport)))
+            .y();
+    }
+
+    TestFolders folders;
+};
+
+} // namespace
+
+TEST_F(MainWindow, PanesFollowTheWindowsSize)
+{
+    auto window = shownWindow();
+    const int fullHeight = window->centralWidget()->height() + window->statusBar()->height();
+    EXPECT_EQ(window->PTfon->x(), window->PWEB->width() + 2);
+    EXPECT_EQ(window->PTfon->y(), window->PHTbar->height());
+    EXPECT_EQ(window->PTfon->geometry().right() + 1, window->centralWidget()->width());
+    EXPECT_EQ(window->PTfon->y() + window->PTfon->height() + 20, fullHeight);
+    EXPECT_EQ(window->PGm->x(), window->PTfon->x() - 4);
+    EXPECT_EQ(window->T1->width(), window->PTfon->width() - twipsToPixels(120));
+    EXPECT_FALSE(window->TXTtargmna->isVisible());
+
+    window->TranslationShown = -1;
+    window->resize(1000, 701);
+    QApplication::processEvents();
+    const int available = window->centralWidget()->height() + window->statusBar()->height() -
+                          (window->statusBar()->height() + window->PHTbar->height());
+    EXPECT_TRUE(window->TXTtargmna->isVisible());
+    EXPECT_EQ(window->TXTtargmna->height(), available * 10 / 100);
+    EXPECT_EQ(window->TXTtargmna->y(), window->PTfon->y() + window->PTfon->height());
+}
+
+TEST_F(MainWindow, TheArrowHidesAndShowsTheSidePanel)
+{
+    auto window = shownWindow();
+    mouse(window->lbWEBshov, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(window->WebPanelShown, 0);
+    EXPECT_FALSE(window->PWEB->isVisible());
+    EXPECT_EQ(window->PTfon->x(), 0);
+
+    mouse(window->lbWEBshov, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(window->WebPanelShown, -1);
+    EXPECT_TRUE(window->PWEB->isVisible());
+    EXPECT_EQ(window->PTfon->x(), window->PWEB->width() + 2);
+}
+
+TEST_F(MainWindow, TheTabStripSwitchesPages)
+{
+    auto window = shownWindow();
+    window->TAB1->setCurrentIndex(1);
+    EXPECT_TRUE(window->Pfile->isVisible());
+    EXPECT_FALSE(window->TV->isVisible());
+    window->TAB1->setCurrentIndex(0);
+    EXPECT_TRUE(window->TV->isVisible());
+    EXPECT_FALSE(window->Pfile->isVisible());
+}
+
+TEST_F(MainWindow, TheSplitterStopsAtItsLeftBoundAndIsPutBackOnRelease)
+{
+    auto window = shownWindow();
+    QWidget* bar = window->PGm;
+    mouse(bar, QEvent::MouseButtonPress, {2, 10}, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 0; step < 10; ++step)
+        mouse(bar, QEvent::MouseMove, {2 - 30, 10}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_LT(bar->x(), 135);
+    EXPECT_GE(bar->x(), 135 - 30) << "one step past the bound at most";
+    mouse(bar, QEvent::MouseButtonRelease, {2, 10}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(window->PWEB->width(), 135);
+    EXPECT_EQ(window->PTfon->x(), 138);
+    EXPECT_EQ(window->PTfon->width(), window->centralWidget()->width() - 139);
+
+    mouse(bar, QEvent::MouseButtonPress, {2, 10}, Qt::LeftButton, Qt::LeftButton);
+    mouse(bar, QEvent::MouseMove, {2 + 50, 10}, Qt::NoButton, Qt::LeftButton);
+    mouse(bar, QEvent::MouseButtonRelease, {2, 10}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(window->PWEB->width(), 185);
+}
+
+TEST_F(MainWindow, TheGutterSelectsWholeLines)
+{
+    auto window = shownWindow();
+    EditorControl* editor = window->T1;
+    QWidget* gutter = window->Pmarker;
+
+    mouse(gutter, QEvent::MouseButtonPress, {2, 5}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(editor->SelLength(), 0) << "an empty editor has no lines to select";
+
+    editor->setText(QStringLiteral("one\r\ntwo\r\nthree"));
+    // The very first press selects its line, line 0 included.
+    mouse(gutter, QEvent::MouseButtonPress, {2, gutterY(*window, 0)}, Qt::LeftButton,
+          Qt::LeftButton);
+    EXPECT_EQ(editor->SelStart(), 0);
+    EXPECT_EQ(editor->SelLength(), 3);
+
+    mouse(gutter, QEvent::MouseMove, {2, gutterY(*window, 2)}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(editor->SelStart(), 0);
+    EXPECT_EQ(editor->SelLength(), 15) << "the last line ends at the end of the text";
+    mouse(gutter, QEvent::MouseMove, {2, gutterY(*window, 1)}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(editor->SelLength(), 8);
+    mouse(gutter, QEvent::MouseButtonRelease, {2, gutterY(*window, 1)}, Qt::LeftButton,
+          Qt::NoButton);
+
+    mouse(gutter, QEvent::MouseButtonPress, {2, gutterY(*window, 2)}, Qt::LeftButton,
+          Qt::LeftButton);
+    mouse(gutter, QEvent::MouseMove, {2, gutterY(*window, 0)}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(editor->SelStart(), 0);
+    EXPECT_EQ(editor->SelLength(), 15) << "dragging up selects from the line above to the anchor";
+
+    mouse(gutter, QEvent::MouseButtonPress, {2, gutterY(*window, 1)}, Qt::LeftButton,
+          Qt::LeftButton);
+    EXPECT_EQ(editor->SelStart(), 5);
+    EXPECT_EQ(editor->SelLength(), 3);
+    mouse(gutter, QEvent::MouseButtonPress, {2, gutter->height() - 2}, Qt::LeftButton,
+          Qt::LeftButton);
+    EXPECT_EQ(editor->SelStart(), 5) << "below the last line nothing changes";
+    EXPECT_EQ(editor->SelLength(), 3);
+}
+
+TEST_F(MainWindow, LoadRestoresTheStoredPositionWhenItIsSound)
+{
+    Props.winpoz = kOn;
+    SettingsStore::write(kWinPos, QStringLiteral("X"), QString::number(pixelsToTwips(40)));
+    SettingsStore::write(kWinPos, QStringLiteral("Y"), QString::number(pixelsToTwips(30)));
+    FrmH placed;
+    placed.showPlain();
+    EXPECT_EQ(placed.pos(), QPoint(40, 30));
+
+    SettingsStore::write(kWinPos, QStringLiteral("Y"), QStringLiteral("twelve"));
+    FrmH unplaced;
+    const QPoint before = unplaced.pos();
+    unplaced.showPlain();
+    EXPECT_EQ(unplaced.pos(), before);
+
+    SettingsStore::write(kWinPos, QStringLiteral("Y"), QStringLiteral("-9000000"));
+    FrmH offScreen;
+    offScreen.showPlain();
+    EXPECT_NE(offScreen.pos().y(), twipsToPixels(-9000000));
+}
+
+TEST_F(MainWindow, LoadAppliesTheOptionsButNeverHidesTheText)
+{
+    FrmH plain;
+    const quint32 back = plain.T1->BackColor();
+    const quint32 fore = plain.T1->ForeColor();
+    plain.showPlain(); // no options file: every colour 0
+    EXPECT_EQ(plain.T1->BackColor(), back);
+    EXPECT_EQ(plain.T1->ForeColor(), fore);
+    EXPECT_FALSE(plain.T1->fontRecord().family.isEmpty());
+    EXPECT_GT(plain.T1->fontRecord().pointSize, 0);
+
+    Props.backcolor = 0x00E0FFFF;
+    Props.forekolor = 0x00800000;
+    Props.stfsiz = 14;
+    Props.bold = kOn;
+    FrmH styled;
+    styled.showPlain();
+    EXPECT_EQ(styled.T1->BackColor(), 0x00E0FFFFu);
+    EXPECT_EQ(styled.T1->ForeColor(), 0x00800000u);
+    EXPECT_EQ(styled.T1->fontRecord().pointSize, 14);
+    EXPECT_TRUE(styled.T1->fontRecord().bold);
+    EXPECT_EQ(styled.StatusPanel(QStringLiteral("kMain"))->text(), QString());
+}
+
+TEST_F(MainWindow, AMaximisedStartWinsOverTheStoredPosition)
+{
+    Props.maxwind = kOn;
+    Props.winpoz = kOn;
+    SettingsStore::write(kWinPos, QStringLiteral("X"), QStringLiteral("600"));
+    SettingsStore::write(kWinPos, QStringLiteral("Y"), QStringLiteral("600"));
+    FrmH window;
+    window.showPlain();
+    EXPECT_TRUE(window.isMaximized());
+    FrmH second;
+    second.commandladenforma(QStringLiteral("NOMAX"));
+    EXPECT_FALSE(second.isMaximized());
+}
+
+TEST_F(MainWindow, CancellingTheQuestionKeepsTheWindowAndWritesNothing)
+{
+    Props.winpoz = kOn;
+    Props.lastfile = kOn;
+    auto window = shownWindow();
+    window->EditorPath = QStringLiteral("/site/a.html");
+    window->EditorChanged = -1;
+    ScriptedPrompts prompts({QStringLiteral("2")});
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(prompts.asked().size(), 1);
+    EXPECT_EQ(prompts.asked()[0].prompt,
+              QStringLiteral("faili Seicvala.\r\ngindaT cvlilebebis damaxsovreba?"));
+    EXPECT_EQ(prompts.asked()[0].title, QString());
+    EXPECT_EQ(prompts.asked()[0].icon, 6);
+    EXPECT_EQ(prompts.asked()[0].buttons, 3);
+    EXPECT_EQ(prompts.asked()[0].wrap, 40);
+    EXPECT_EQ(SettingsStore::read(kWinPos, QStringLiteral("X")), QString());
+    EXPECT_EQ(SettingsStore::read(QStringLiteral("LastFile"), QStringLiteral("FN")), QString());
+}
+
+TEST_F(MainWindow, AnsweringNoClosesAndStoresPositionAndLastFile)
+{
+    Props.winpoz = kOn;
+    Props.lastfile = kOn;
+    auto window = shownWindow();
+    window->move(60, 45);
+    window->EditorPath = QStringLiteral("/site/a b.html");
+    window->EditorChanged = -1;
+    Docs().AddNewIthem(QStringLiteral("kept until the close"), -1, QString(), QString());
+    ScriptedPrompts prompts({QStringLiteral("7")});
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(SettingsStore::read(kWinPos, QStringLiteral("X")),
+              QString::number(pixelsToTwips(60)));
+    EXPECT_EQ(SettingsStore::read(kWinPos, QStringLiteral("Y")),
+              QString::number(pixelsToTwips(45)));
+    EXPECT_EQ(SettingsStore::read(QStringLiteral("LastFile"), QStringLiteral("FN")),
+              QStringLiteral("/site/a b.html"));
+    EXPECT_EQ(Docs().Count(), 0) << "the documents are released";
+}
+
+TEST_F(MainWindow, AnEmptyLastFileLeavesTheStoredOne)
+{
+    Props.lastfile = kOn;
+    SettingsStore::write(QStringLiteral("LastFile"), QStringLiteral("FN"),
+                         QStringLiteral("/old.html"));
+    auto window = shownWindow();
+    EXPECT_TRUE(window->close()) << "nothing changed: no question";
+    EXPECT_EQ(SettingsStore::read(QStringLiteral("LastFile"), QStringLiteral("FN")),
+              QStringLiteral("/old.html"));
+}
+
+TEST_F(MainWindow, AProjectIsStoredAsItsListFile)
+{
+    Props.lastfile = kOn;
+    auto window = shownWindow();
+    window->DocsMode = -1;
+    Docs().setWEBopened(-1);
+    Docs().setWEBpath(QStringLiteral("/site/"));
+    Docs().setWEBtitle(QStringLiteral("site.WEB"));
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(SettingsStore::read(QStringLiteral("LastFile"), QStringLiteral("FN")),
+              QStringLiteral("/site/site.WEB"));
+}
+
+TEST_F(MainWindow, ASaveThatDidNotHappenKeepsTheWindowOpen)
+{
+    auto window = shownWindow();
+    window->DocsMode = -1;
+    Docs().AddNewIthem(QStringLiteral("typed"), -1, QString(), QString());
+    Docs().Item(0).Changed = -1;
+    // Yes, save; the save does not happen (it says so); the window stays with its text.
+    ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6")});
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(prompts.asked().size(), 2);
+    EXPECT_EQ(prompts.asked()[0].prompt, QStringLiteral("gindaT cvlilebebis damaxsovreba?"));
+    ASSERT_EQ(Docs().Count(), 1);
+    EXPECT_EQ(Docs().Item(0).Value, QStringLiteral("typed"));
+}
+
+TEST_F(MainWindow, ClosingClosesTheProgramsOtherWindows)
+{
+    auto window = shownWindow();
+    QWidget other;
+    other.show();
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(other.isVisible());
+}
