@@ -4,6 +4,7 @@
 #include "platform/displaymap.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -52,4 +53,48 @@ void BoxPrompts::platformMessage(const QString& text, PlatformIcon icon, const Q
                     latin.toShown(text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+QStringList dialogNameFilters(const QString& programFilter)
+{
+    const QStringList parts = programFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        patterns.replaceInStrings(QStringLiteral("*.*"), QStringLiteral("*"));
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')');
+    }
+    return filters;
+}
+
+namespace {
+
+QString runFileDialog(QFileDialog& dialog, const QString& filter)
+{
+    dialog.setNameFilters(dialogNameFilters(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+QString BoxPrompts::openFileName(QWidget* owner, const QString& title, const QString& filter)
+{
+    QFileDialog dialog(owner, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return runFileDialog(dialog, filter);
+}
+
+QString BoxPrompts::saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                                 const QString& proposedName, const QString& folder)
+{
+    QFileDialog dialog(owner, title, folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!proposedName.isEmpty())
+        dialog.selectFile(proposedName);
+    return runFileDialog(dialog, filter);
 }

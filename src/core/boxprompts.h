@@ -15,4 +15,11 @@ public:
     QString listBox(const QString& prompt, const QStringList& items, const QString& title,
                     const QString& font, qint32 width, qint32 height, qint16 byIndex) override;
     void platformMessage(const QString& text, PlatformIcon icon, const QString& title) override;
+    QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                         const QString& proposedName, const QString& folder) override;
 };
+
+// A filter in the program's form ("Text(*.txt)|*.txt|All Files|*.*") as the file dialog's
+// name filters ("Text(*.txt) (*.txt)", "All Files (*)"); "*.*" means every file.
+QStringList dialogNameFilters(const QString& programFilter);

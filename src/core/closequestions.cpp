@@ -16,7 +16,8 @@ bool singleFileNeedsQuestion(const EditorCloseState& editor)
 
 } // namespace
 
-std::optional<CloseQuestion> closeQuestion(const EditorCloseState& editor, ColectionMain& docs)
+std::optional<CloseQuestion> closeQuestion(const EditorCloseState& editor,
+                                           const ColectionMain& docs)
 {
     if (!editor.docsMode) {
         if (!singleFileNeedsQuestion(editor))
@@ -43,7 +44,7 @@ std::optional<CloseQuestion> closeQuestion(const EditorCloseState& editor, Colec
     return std::nullopt;
 }
 
-bool unsavedWorkRemains(const EditorCloseState& editor, ColectionMain& docs)
+bool unsavedWorkRemains(const EditorCloseState& editor, const ColectionMain& docs)
 {
     if (!editor.docsMode)
         return singleFileNeedsQuestion(editor);

@@ -24,8 +24,9 @@ struct EditorCloseState
     bool editorEmpty = true;
 };
 
-std::optional<CloseQuestion> closeQuestion(const EditorCloseState& editor, ColectionMain& docs);
+std::optional<CloseQuestion> closeQuestion(const EditorCloseState& editor,
+                                           const ColectionMain& docs);
 
 // After the user asked to save: whether anything the questions were about is still not
 // saved (so closing now would lose it).
-bool unsavedWorkRemains(const EditorCloseState& editor, ColectionMain& docs);
+bool unsavedWorkRemains(const EditorCloseState& editor, const ColectionMain& docs);

@@ -4,27 +4,11 @@
 
 #include <limits>
 
-qint16 DocIndex = -1;
-
 namespace {
-
-std::unique_ptr<ColectionMain> gDocs;
 
 constexpr std::size_t kMostItems = std::numeric_limits<qint16>::max();
 
 } // namespace
-
-ColectionMain& Docs()
-{
-    if (!gDocs)
-        gDocs = std::make_unique<ColectionMain>();
-    return *gDocs;
-}
-
-void ReleaseDocs()
-{
-    gDocs.reset();
-}
 
 qint16 ColectionMain::Count() const
 {
@@ -43,6 +27,12 @@ Ithem& ColectionMain::Item(qint16 index)
         return m_outside;
     }
     return *m_items[std::size_t(index)];
+}
+
+const Ithem& ColectionMain::Item(qint16 index) const
+{
+    static const Ithem outside;
+    return contains(index) ? *m_items[std::size_t(index)] : outside;
 }
 
 bool ColectionMain::AddNewIthem(const QString& value, qint16 index, const QString& kay,
@@ -74,7 +64,7 @@ void ColectionMain::Cler()
     m_items.clear();
 }
 
-bool anyDocumentChanged(ColectionMain& docs)
+bool anyDocumentChanged(const ColectionMain& docs)
 {
     for (qint16 i = 0; i < docs.Count(); ++i) {
         if (docs.Item(i).Changed)
@@ -83,7 +73,7 @@ bool anyDocumentChanged(ColectionMain& docs)
     return false;
 }
 
-bool anyDocumentOutsideProject(ColectionMain& docs)
+bool anyDocumentOutsideProject(const ColectionMain& docs)
 {
     for (qint16 i = 0; i < docs.Count(); ++i) {
         if (!docs.Item(i).IsInWEB)

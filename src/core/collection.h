@@ -1,8 +1,8 @@
 #pragma once
 
 // The open documents: one Ithem per open file in one ordered collection, which also
-// carries the state of the open web project. The program has one collection, Docs(),
-// and one current index, DocIndex.
+// carries the state of the open web project. The main window's document state
+// (src/documents/documentstate.h) owns the program's one collection and its current index.
 
 #include <QString>
 
@@ -12,8 +12,9 @@
 // One open document. Plain data: every field starts at zero or empty.
 struct Ithem
 {
-    QString Value;    // the text while another document is in the editor; "<XXX>": no text
-    qint16 Index = 0; // the slot it was given when appended; never renumbered
+    QString Value;     // the text while another document is in the editor; "<XXX>": no text
+    qint16 NoText = 0; // -1 for a picture, sound or other file without editable text
+    qint16 Index = 0;  // the slot it was given when appended; never renumbered
     QString Tag;
     QString Kay;
     qint16 saved = 0;    // the document has a file on disk, filepath names it
@@ -36,6 +37,7 @@ public:
     // neither crashes nor adds an item, and gives an empty item that belongs to nothing
     // (what is written into it is dropped).
     Ithem& Item(qint16 index);
+    const Ithem& Item(qint16 index) const;
 
     // Index < 0 appends; 0..Count() inserts there; beyond Count() is reported and adds
     // nothing. The new item's Index is its slot. False when nothing was added.
@@ -69,15 +71,6 @@ private:
 };
 
 // Whether any document is changed (the main window's cvlaprufen).
-bool anyDocumentChanged(ColectionMain& docs);
+bool anyDocumentChanged(const ColectionMain& docs);
 // Whether documents are open and one of them is not in the open project (NewInWeb).
-bool anyDocumentOutsideProject(ColectionMain& docs);
-
-// The program's collection, created on first use.
-ColectionMain& Docs();
-// Releases the collection and every item (the main window's close); a later Docs()
-// starts a new, empty one.
-void ReleaseDocs();
-
-// The index in Docs() of the document shown in the editor; -1 while none is.
-extern qint16 DocIndex;
+bool anyDocumentOutsideProject(const ColectionMain& docs);

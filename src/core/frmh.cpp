@@ -1,10 +1,15 @@
 #include "core/frmh.h"
 
 #include "conversions/codetables.h"
-#include "core/collection.h"
+#include "conversions/conversionmenus.h"
+#include "conversions/languagemenu.h"
+#include "core/frmboxa.h"
 #include "core/mainlayout.h"
+#include "core/menucaption.h"
 #include "core/progprops.h"
 #include "core/sharedroutines.h"
+#include "documents/documentcommands.h"
+#include "editor/editorevents.h"
 #include "menus/coolmenu.h"
 #include "platform/displaymap.h"
 #include "platform/editorcontrol.h"
@@ -18,10 +23,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <exception>
@@ -65,9 +72,25 @@ FrmH::FrmH(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Kelmora"));
     resize(1000, 700);
     buildControls();
+    m_documents = std::make_unique<DocumentCommands>(static_cast<DocumentWindow&>(*this));
+    buildDocumentCommands();
+    new ConversionMenus(*this);
+    new LanguageMenu(*this);
+    // Last: it takes hold of every menu item that follows the text and the selection.
+    new EditorEvents(*this);
 }
 
 FrmH::~FrmH() = default;
+
+DocumentState& FrmH::documents()
+{
+    return m_documents->state();
+}
+
+DocumentCommands& FrmH::documentCommands()
+{
+    return *m_documents;
+}
 
 void FrmH::buildControls()
 {
@@ -91,6 +114,12 @@ void FrmH::buildControls()
     connect(TAB1, &QTabBar::currentChanged, this, [this](int index) { TAB1_Click(index + 1); });
     TV = new QTreeWidget(PWEB);
     TV->setHeaderHidden(true);
+    Cadd = new QToolButton(PWEB);
+    Cadd->setText(QStringLiteral("+"));
+    Cadd->setToolTip(shownAsKeys("gaxsna"));
+    Cdel = new QToolButton(PWEB);
+    Cdel->setText(QStringLiteral("x"));
+    Cdel->setToolTip(shownAsKeys("daxurva"));
     Pfile = new QWidget(PWEB);
     Pfile->hide();
     DR = new QComboBox(Pfile);
@@ -128,12 +157,58 @@ void FrmH::buildControls()
             statusBar()->addPermanentWidget(panel);
     }
 
-    mnuEdit = new QMenu(this);
+    // Menus appear on the bar once they hold a command.
+    mnuFile =
+        menuBar()->addMenu(menuCaption(QStringLiteral("faili"), DisplayMapKind::GeorgianKeys));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuEdit = menuBar()->addMenu(
+        menuCaption(QStringLiteral("redaqtireba"), DisplayMapKind::GeorgianKeys));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    for (QMenu* menu : {mnuFile, mnuEdit})
+        menu->menuAction()->setVisible(false);
     mnuabzac = new QAction(this);
     mnuabzac->setCheckable(true);
 
     m_arrowCaption = kArrowShown;
     lbWEBshov->setText(QStringLiteral("\u25C0"));
+}
+
+QAction* FrmH::addCommand(QMenu* menu, const char* name, const QString& caption,
+                          const QKeySequence& shortcut, std::function<void()> handler,
+                          DisplayMapKind map)
+{
+    QAction* action = menu->addAction(menuCaption(caption, map));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, std::move(handler));
+    menu->menuAction()->setVisible(true);
+    return action;
+}
+
+void FrmH::buildDocumentCommands()
+{
+    DocumentCommands* documents = m_documents.get();
+    QMenu* mnunew =
+        mnuFile->addMenu(menuCaption(QStringLiteral("axali"), DisplayMapKind::GeorgianKeys));
+    addCommand(mnunew, "mnunewF0", QStringLiteral("HTML ") + eightBitGeorgian("faili"),
+               QKeySequence(Qt::CTRL | Qt::Key_H), [documents] { documents->mnunewF_Click(0); });
+    addCommand(mnunew, "mnunewF2", eightBitGeorgian("teqst faili"), {},
+               [documents] { documents->mnunewF_Click(2); });
+    addCommand(
+        mnuFile, "mnuOpen", QStringLiteral("gaxsna"), QKeySequence::Open,
+        [documents] { documents->mnuOpen_Click(); }, DisplayMapKind::GeorgianKeys);
+    addCommand(mnuFile, "mnuUnopen", QStringLiteral("UTF8 ") + eightBitGeorgian("gaxsna"), {},
+               [documents] { documents->mnuUnopen_Click(); });
+    mnuSave = addCommand(
+        mnuFile, "mnuSave", QStringLiteral("Cawera"), QKeySequence(Qt::CTRL | Qt::Key_S),
+        [documents] { documents->mnuSave_Click(); }, DisplayMapKind::GeorgianKeys);
+    mnuSaveas = addCommand(
+        mnuFile, "mnuSaveas", QStringLiteral("Cawera rogorc"), QKeySequence(Qt::CTRL | Qt::Key_W),
+        [documents] { documents->mnuSaveas_Click(); }, DisplayMapKind::GeorgianKeys);
+    mnuSave->setEnabled(false);
+    mnuSaveas->setEnabled(false);
+    connect(Cadd, &QToolButton::clicked, this, [documents] { documents->Cadd_Click(); });
+    connect(Cdel, &QToolButton::clicked, this, [documents] { documents->Cdel_Click(); });
 }
 
 QLabel* FrmH::StatusPanel(const QString& key) const
@@ -165,10 +240,11 @@ void FrmH::commandladenforma(const QString& mode)
     show();
 }
 
-void FrmH::comandopen(const QString& /*first*/, const QString& /*second*/)
+void FrmH::comandopen(const QString& first, const QString& second)
 {
-    // Opening the files themselves comes with the document commands.
     showPlain();
+    QApplication::processEvents();
+    m_documents->comandopen(first, second);
 }
 
 // --- Load --------------------------------------------------------------------------------
@@ -180,13 +256,14 @@ void FrmH::Form_Load()
     else if (Props.winpoz)
         restoreStoredPosition();
 
-    LoadingText = -1;
-    HelpObj = new HelpCallBack(this);
-    InstallCoolMenu(this, HelpObj);
-    StatusPanel(QStringLiteral("kMain"))->clear();
-    openkodlist();
-    applyEditorAppearance();
-    LoadingText = 0;
+    {
+        const DocumentState::TextLoading loading(documents());
+        HelpObj = new HelpCallBack(this);
+        InstallCoolMenu(this, HelpObj);
+        StatusPanel(QStringLiteral("kMain"))->clear();
+        openkodlist();
+        applyEditorAppearance();
+    }
 
     reopenLastFile();
     PGm->setBackgroundRole(QPalette::Button);
@@ -293,6 +370,13 @@ void FrmH::PWEB_Resize()
         layOutSidePanel(pixelsToTwips(PWEB->width()), pixelsToTwips(PWEB->height()));
     place(TAB1, toPixels(pages.tabs));
     place(TV, toPixels(pages.tree));
+    // The open and close buttons sit above the tree, at the panel's right edge.
+    const int buttonSize = Cadd->sizeHint().height();
+    Cdel->setGeometry(PWEB->width() - buttonSize - 2, TV->y() - buttonSize - 2, buttonSize,
+                      buttonSize);
+    Cadd->setGeometry(Cdel->x() - buttonSize - 2, Cdel->y(), buttonSize, buttonSize);
+    Cadd->raise();
+    Cdel->raise();
     place(Pfile, toPixels(pages.filePage));
     Pfile_Resize();
 }
@@ -320,6 +404,8 @@ void FrmH::TAB1_Click(int index)
 {
     TV->setVisible(index == 1);
     Pfile->setVisible(index > 1);
+    Cadd->setVisible(index != 2);
+    Cdel->setVisible(index != 2);
 }
 
 void FrmH::ToggleWebPanel(qint16 show)
@@ -412,8 +498,7 @@ void FrmH::selectLines(qint32 first, qint32 last)
     const qint32 start = T1->LineIndex(first);
     const qint32 lastStart = T1->LineIndex(last);
     const qint32 end = lastStart + T1->LineLength(lastStart);
-    T1->setSelStart(start);
-    T1->setSelLength(end - start);
+    T1->setSelection(start, end - start);
 }
 
 // --- Events ------------------------------------------------------------------------------
@@ -452,30 +537,76 @@ void FrmH::contextMenuEvent(QContextMenuEvent* event)
         mnuEdit->popup(event->globalPos());
 }
 
+// --- What the document commands use of the window --------------------------------------
+
+void FrmH::showTreePage()
+{
+    TAB1->setCurrentIndex(0);
+}
+
+void FrmH::showSidePanel()
+{
+    if (m_arrowCaption != kArrowShown)
+        lbWEBshov_Click();
+}
+
+void FrmH::enableSave(bool enabled)
+{
+    mnuSave->setEnabled(enabled);
+}
+
+void FrmH::enableSaveAs(bool enabled)
+{
+    mnuSaveas->setEnabled(enabled);
+}
+
+bool FrmH::ctrlDown() const
+{
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+}
+
+bool FrmH::linesUnwrapped() const
+{
+    return mnuabzac->isChecked();
+}
+
+void FrmH::showPicture(const QString& path)
+{
+    BOXa().showpik(path, this);
+}
+
+void FrmH::writePageSkeleton()
+{
+    // The page skeleton comes with the tag commands; until then a new page starts empty.
+}
+
 // --- Close -------------------------------------------------------------------------------
+
+void FrmH::htmlbarklick(int /*toolbarCode*/)
+{
+    // The tag toolbar's buttons come with the tag toolbar.
+}
 
 qint16 FrmH::cvlaprufen()
 {
-    return anyDocumentChanged(Docs()) ? -1 : 0;
+    return m_documents->cvlaprufen();
 }
 
 qint16 FrmH::NewInWeb()
 {
-    return anyDocumentOutsideProject(Docs()) ? -1 : 0;
+    return m_documents->NewInWeb();
 }
 
 EditorCloseState FrmH::editorCloseState() const
 {
-    return {DocsMode != 0, EditorPath, EditorChanged != 0, T1->TextLength() == 0};
+    const DocumentState& state = m_documents->state();
+    return {state.DocsMode() != 0, state.EditorPath(), state.EditorChanged() != 0,
+            T1->TextLength() == 0};
 }
 
-SaveOutcome FrmH::SaveDocuments(QString& /*fileName*/, qint16& /*index*/)
+SaveOutcome FrmH::SaveDocuments(QString& fileName, qint16& index)
 {
-    // Saving documents comes with the document commands; until then nothing is saved,
-    // and the caller keeps every document open.
-    MsgBoxa(QStringLiteral("failebis Senaxva jer ar aris SesaZlebeli."), QString(), kIconError, 1,
-            QString(), 40);
-    return SaveOutcome::Failed;
+    return m_documents->SaveDocuments(fileName, index);
 }
 
 void FrmH::closeEvent(QCloseEvent* event)
@@ -493,7 +624,7 @@ void FrmH::closeEvent(QCloseEvent* event)
 void FrmH::Form_QueryUnload(bool& cancel)
 {
     try {
-        if (const auto question = closeQuestion(editorCloseState(), Docs())) {
+        if (const auto question = closeQuestion(editorCloseState(), documents().Docs())) {
             const QString answer =
                 MsgBoxa(question->prompt, question->title, kIconQuestion, 3, QString(), 40);
             if (answer == kAnswerSave) {
@@ -501,7 +632,7 @@ void FrmH::Form_QueryUnload(bool& cancel)
                 qint16 index = -1;
                 // Closing after a cancelled or failed save would lose the text.
                 if (SaveDocuments(fileName, index) != SaveOutcome::Done ||
-                    unsavedWorkRemains(editorCloseState(), Docs())) {
+                    unsavedWorkRemains(editorCloseState(), documents().Docs())) {
                     cancel = true;
                     return;
                 }
@@ -529,12 +660,11 @@ void FrmH::storeSettingsAndRelease()
                              QString::number(pixelsToTwips(position.y())));
     }
     if (Props.lastfile) {
-        const QString lastFile =
-            Docs().WEBopened() ? Docs().WEBpath() + Docs().WEBtitle() : EditorPath;
+        const QString lastFile = documents().lastFileName();
         if (!lastFile.isEmpty())
             SettingsStore::write(kLastFileSection, kLastFileKey, lastFile);
     }
-    ReleaseDocs();
+    m_documents->closeAll();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible())
             window->close();

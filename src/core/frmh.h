@@ -8,11 +8,20 @@
 
 #include "core/closequestions.h"
 #include "core/startup.h"
+#include "documents/documentwindow.h"
+#include "documents/saveoutcome.h"
+#include "platform/displaymap.h"
 
 #include <QHash>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPixmap>
 
+#include <functional>
+#include <memory>
+
+class DocumentCommands;
+class DocumentState;
 class EditorControl;
 class HelpCallBack;
 class QComboBox;
@@ -21,12 +30,10 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QTabBar;
+class QToolButton;
 class QTreeWidget;
 
-// How a save ended; whoever closes or drops documents afterwards goes on only when done.
-enum class SaveOutcome { Done, Cancelled, Failed };
-
-class FrmH : public QMainWindow, public StartTarget
+class FrmH : public QMainWindow, public StartTarget, private DocumentWindow
 {
     Q_OBJECT
 
@@ -41,11 +48,11 @@ public:
     void comandopen(const QString& first, const QString& second) override;
 
     // --- Shared state ----------------------------------------------------------------
-    QString EditorPath;       // the single file in the editor ("" unnamed)
-    qint16 EditorChanged = 0; // its text changed since loading or saving
-    qint16 DocsMode = 0;      // documents are held in Docs(); DocIndex is in the editor
-    qint16 LoadingText = 0;   // the program itself fills the editor: nothing is marked changed
-    qint16 HotButton = -1;    // toolbar button under the mouse
+    // The open documents (Docs, DocIndex, DocsMode, EditorPath, EditorChanged, LoadingText)
+    // and the commands that open, switch, close and save them.
+    DocumentState& documents();
+    DocumentCommands& documentCommands();
+    qint16 HotButton = -1; // toolbar button under the mouse
     qint16 TranslationShown = 0;
     qint16 WebPanelShown = -1;
     float SplitGrabX = 0;
@@ -58,8 +65,10 @@ public:
     QPixmap PSR;    // the toolbar buttons' source picture
     QWidget* PWEB;  // the side panel
     QTabBar* TAB1;
-    QTreeWidget* TV; // the tree of open files
-    QWidget* Pfile;  // the file page
+    QTreeWidget* TV;   // the tree of open files
+    QToolButton* Cadd; // opens a file
+    QToolButton* Cdel; // closes the selected document
+    QWidget* Pfile;    // the file page
     QComboBox* DR;
     QListWidget* FOL;
     QListWidget* FIL; // hidden list of the folder's files
@@ -70,12 +79,20 @@ public:
     QWidget* Pmarker;  // the line gutter
     QPlainTextEdit* TXTtargmna;
     QLabel* lbWEBshov; // the arrow that hides and shows the side panel
-    QMenu* mnuEdit;
+    QMenu* mnuFile;
+    QMenu* mnuEdit;    // also the editor's context menu
     QAction* mnuabzac; // checked: lines do not wrap at the window's edge
+    QAction* mnuSave = nullptr;
+    QAction* mnuSaveas = nullptr;
     HelpCallBack* HelpObj = nullptr;
 
     // The status bar panel of a key: "kMain", "SK", "SST", "SLN" or "KOL".
     QLabel* StatusPanel(const QString& key) const;
+
+    // Adds a command to a menu; the caption is stored text shown through the map.
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+                        const QKeySequence& shortcut, std::function<void()> handler,
+                        DisplayMapKind map = DisplayMapKind::GeorgianIso);
 
     void ToggleWebPanel(qint16 show);
     void kontFershiben(QWidget* control, float x, float y);
@@ -83,6 +100,8 @@ public:
 
     // -1 when any document is changed.
     qint16 cvlaprufen();
+    // Presses a button of the tag toolbar by its code (the Alt shortcuts of the editor).
+    void htmlbarklick(int toolbarCode);
     // -1 when documents are open and one of them is not in the open project.
     qint16 NewInWeb();
 
@@ -92,7 +111,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the document commands use of the window.
+    QWidget& owner() override { return *this; }
+    EditorControl& editor() override { return *T1; }
+    QTreeWidget& tree() override { return *TV; }
+    void setCaption(const QString& caption) override { setWindowTitle(caption); }
+    void showTreePage() override;
+    void showSidePanel() override;
+    void enableSave(bool enabled) override;
+    void enableSaveAs(bool enabled) override;
+    bool ctrlDown() const override;
+    bool linesUnwrapped() const override;
+    void showPicture(const QString& path) override;
+    void writePageSkeleton() override;
+
     void buildControls();
+    void buildDocumentCommands();
     void ensureLoaded();
     void Form_Load();
     void restoreStoredPosition();
@@ -118,6 +152,7 @@ private:
     SaveOutcome SaveDocuments(QString& fileName, qint16& index);
     void mnurecentfile_Click();
 
+    std::unique_ptr<DocumentCommands> m_documents;
     bool m_loaded = false;
     QString m_arrowCaption; // "t" while the side panel is shown, "u" while it is hidden
     QHash<QString, QLabel*> m_panels;

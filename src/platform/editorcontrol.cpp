@@ -1,6 +1,7 @@
 #include "platform/editorcontrol.h"
 
 #include "platform/bytetext.h"
+#include "platform/clipboard.h"
 #include "platform/twips.h"
 
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QRawFont>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -18,11 +20,6 @@
 namespace {
 
 // Copy and paste between the program's own widgets keep the bytes, whatever the maps.
-QString bytesMimeType()
-{
-    return QStringLiteral("application/x-kelmora-bytes");
-}
-
 // Wider than any window: a margin beyond it means no wrapping at all.
 constexpr int kWidestWrapPixels = 20000;
 
@@ -326,9 +323,30 @@ void EditorControl::setSelLength(qint32 length)
     setTextCursor(cursor);
 }
 
+void EditorControl::setSelection(qint32 start, qint32 length)
+{
+    const CrLfPositions positions(document());
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(positions.toDocument(start));
+    cursor.setPosition(positions.toDocument(qint64(start) + std::max(length, 0)),
+                       QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
 QString EditorControl::SelText() const
 {
     const QString selected = textCursor().selectedText();
+    return bytesFromDocument(selected, int(selected.count(QChar::ParagraphSeparator)), *m_map);
+}
+
+QString EditorControl::TextRange(qint32 start, qint32 length) const
+{
+    const CrLfPositions positions(document());
+    QTextCursor cursor(document());
+    cursor.setPosition(positions.toDocument(start));
+    cursor.setPosition(positions.toDocument(qint64(start) + std::max(length, 0)),
+                       QTextCursor::KeepAnchor);
+    const QString selected = cursor.selectedText();
     return bytesFromDocument(selected, int(selected.count(QChar::ParagraphSeparator)), *m_map);
 }
 
@@ -457,6 +475,35 @@ bool EditorControl::LoadFile(const QString& path, QString* error)
 
 // ---- Keys ------------------------------------------------------------------------------
 
+void EditorControl::setKeysBeforeShortcuts(std::function<bool(int keyCode, int shift)> taken)
+{
+    m_keysBeforeShortcuts = std::move(taken);
+}
+
+bool EditorControl::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && m_keysBeforeShortcuts) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int code = keyCodeFor(key->key());
+        if (code >= 0 && m_keysBeforeShortcuts(code, shiftState(key->modifiers()))) {
+            event->accept();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void EditorControl::mousePressEvent(QMouseEvent* event)
+{
+    const Qt::MouseButton pressed = event->button();
+    const int button = pressed == Qt::LeftButton     ? 1
+                       : pressed == Qt::RightButton  ? 2
+                       : pressed == Qt::MiddleButton ? 4
+                                                     : 0;
+    emit MouseDown(button, shiftState(event->modifiers()), event->position().toPoint());
+    QPlainTextEdit::mousePressEvent(event);
+}
+
 void EditorControl::keyPressEvent(QKeyEvent* event)
 {
     int code = keyCodeFor(event->key());
@@ -562,22 +609,20 @@ void EditorControl::deletePreviousCharacter()
 
 QMimeData* EditorControl::createMimeDataFromSelection() const
 {
-    auto* data = new QMimeData;
-    data->setText(
-        textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
-    data->setData(bytesMimeType(), textToBytes(SelText()));
-    return data;
+    return byteTextMimeData(
+        textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')),
+        SelText());
 }
 
 bool EditorControl::canInsertFromMimeData(const QMimeData* source) const
 {
-    return source->hasFormat(bytesMimeType()) || source->hasText();
+    return source->hasFormat(byteTextMimeType()) || source->hasText();
 }
 
 void EditorControl::insertFromMimeData(const QMimeData* source)
 {
-    if (source->hasFormat(bytesMimeType()))
-        setSelText(bytesToText(source->data(bytesMimeType())));
+    if (source->hasFormat(byteTextMimeType()))
+        setSelText(bytesToText(source->data(byteTextMimeType())));
     else if (source->hasText())
         setSelText(bytesFromPlainText(source->text(), *m_map));
     ensureCursorVisible();

@@ -8,6 +8,8 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+
 struct FontRecord
 {
     QString family;
@@ -45,9 +47,13 @@ public:
     void setSelStart(qint32 position); // puts the caret there, selecting nothing
     qint32 SelLength() const;
     void setSelLength(qint32 length); // selects from SelStart onward
+    // Selects a range in one move (one SelChange, never an empty selection on the way).
+    void setSelection(qint32 start, qint32 length);
     QString SelText() const;
     // Replaces the selection as one edit; the caret ends after the inserted text.
     void setSelText(const QString& byteText);
+    // The text of a range, without touching the selection.
+    QString TextRange(qint32 start, qint32 length) const;
 
     // --- Logical lines (between CR LFs), whatever the wrapping -------------------------
     qint32 LineCount() const;
@@ -87,6 +93,10 @@ public:
     // The height of a line of the text in the editor's font, in pixels.
     int TextHeight(const QString& text) const;
 
+    // Keys for which taken(keyCode, shift) is true reach the key hooks before any menu or
+    // widget shortcut sees them.
+    void setKeysBeforeShortcuts(std::function<bool(int keyCode, int shift)> taken);
+
     // Loads a file as byte text, one character per byte, as setText does. A missing or
     // unreadable file, or one holding a NUL byte (not text), loads nothing and says why in
     // *error.
@@ -110,8 +120,13 @@ signals:
     void KeyPress(int& keyAscii);
     // Raised after every key-down, also after a swallowed one, but not for auto-repeat.
     void KeyUp(int& keyCode, int shift);
+    // A mouse button went down over the text: 1 left, 2 right, 4 middle; the shift state
+    // as for keys; the position in the editor.
+    void MouseDown(int button, int shift, const QPoint& position);
 
 protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -142,6 +157,7 @@ private:
     FontRecord m_font;
     const DisplayMap* m_map;
     qint32 m_rightMargin = 0;
+    std::function<bool(int keyCode, int shift)> m_keysBeforeShortcuts;
     // While the whole text is replaced, Qt's own signals are not passed on: the
     // replacement reports itself once.
     bool m_replacingDocument = false;

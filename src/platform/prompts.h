@@ -33,6 +33,14 @@ public:
 
     // The platform's own message box with an OK button.
     virtual void platformMessage(const QString& text, PlatformIcon icon, const QString& title) = 0;
+
+    // The open and save dialogs. The filter is in the program's form, pairs of a name and
+    // its patterns joined by "|" ("Text(*.txt)|*.txt|All Files|*.*"). The save dialog
+    // proposes proposedName in folder ("" for the dialog's own choice) and asks before
+    // replacing an existing file. The chosen path, or "" when the user cancelled.
+    virtual QString openFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                                 const QString& proposedName, const QString& folder) = 0;
 };
 
 Prompts& prompts();

@@ -124,15 +124,14 @@ TEST(Collection, ClearingKeepsTheProjectState)
     EXPECT_EQ(docs.WEBChanged(), -1);
 }
 
-TEST(Collection, TheProgramsCollectionComesBackEmptyAfterRelease)
+TEST(Collection, AReadOnlyLookOutsideTheCollectionGivesAnEmptyItem)
 {
-    ReleaseDocs();
-    ColectionMain& docs = Docs();
-    EXPECT_EQ(&Docs(), &docs);
+    ColectionMain docs;
     append(docs, QStringLiteral("a"));
-    docs.setWEBopened(-1);
-    ReleaseDocs();
-    EXPECT_EQ(Docs().Count(), 0);
-    EXPECT_EQ(Docs().WEBopened(), 0);
-    ReleaseDocs();
+    const ColectionMain& reading = docs;
+    EXPECT_EQ(reading.Item(0).Value, QStringLiteral("a"));
+    EXPECT_EQ(reading.Item(0).NoText, 0);
+    EXPECT_EQ(reading.Item(1).Value, QString());
+    EXPECT_EQ(reading.Item(-1).filepath, QString());
+    EXPECT_EQ(docs.Count(), 1);
 }

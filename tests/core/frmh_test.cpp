@@ -1,7 +1,7 @@
 #include "core/frmh.h"
 
-#include "core/collection.h"
 #include "core/progprops.h"
+#include "documents/documentstate.h"
 #include "platform/editorcontrol.h"
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
@@ -30,13 +30,8 @@ protected:
     {
         Props = ProgProps{};
         ThisRun = RunState{};
-        ReleaseDocs();
     }
-    void TearDown() override
-    {
-        Props = ProgProps{};
-        ReleaseDocs();
-    }
+    void TearDown() override { Props = ProgProps{}; }
 
     // A shown main window of a known size.
     std::unique_ptr<FrmH> shownWindow()
@@ -53,6 +48,14 @@ protected:
     {
         QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(widget, &event);
+    }
+
+    // Puts one file into the editor and types into it.
+    static void typeIntoSingleFile(FrmH& window, const QString& path)
+    {
+        window.documents().resetToSingleFile(path, QStringLiteral("text"));
+        window.T1->setSelText(QStringLiteral("typed "));
+        ASSERT_EQ(window.documents().EditorChanged(), -1);
     }
 
     // The height within the gutter at which the editor draws a line.
@@ -243,8 +246,7 @@ TEST_F(MainWindow, CancellingTheQuestionKeepsTheWindowAndWritesNothing)
     Props.winpoz = kOn;
     Props.lastfile = kOn;
     auto window = shownWindow();
-    window->EditorPath = QStringLiteral("/site/a.html");
-    window->EditorChanged = -1;
+    typeIntoSingleFile(*window, QStringLiteral("/site/a.html"));
     ScriptedPrompts prompts({QStringLiteral("2")});
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
@@ -265,9 +267,7 @@ TEST_F(MainWindow, AnsweringNoClosesAndStoresPositionAndLastFile)
     Props.lastfile = kOn;
     auto window = shownWindow();
     window->move(60, 45);
-    window->EditorPath = QStringLiteral("/site/a b.html");
-    window->EditorChanged = -1;
-    Docs().AddNewIthem(QStringLiteral("kept until the close"), -1, QString(), QString());
+    typeIntoSingleFile(*window, QStringLiteral("/site/a b.html"));
     ScriptedPrompts prompts({QStringLiteral("7")});
     EXPECT_TRUE(window->close());
     EXPECT_EQ(SettingsStore::read(kWinPos, QStringLiteral("X")),
@@ -276,7 +276,8 @@ TEST_F(MainWindow, AnsweringNoClosesAndStoresPositionAndLastFile)
               QString::number(pixelsToTwips(45)));
     EXPECT_EQ(SettingsStore::read(QStringLiteral("LastFile"), QStringLiteral("FN")),
               QStringLiteral("/site/a b.html"));
-    EXPECT_EQ(Docs().Count(), 0) << "the documents are released";
+    EXPECT_EQ(window->documents().EditorPath(), QString()) << "the documents are released";
+    EXPECT_EQ(window->T1->Text(), QString());
 }
 
 TEST_F(MainWindow, AnEmptyLastFileLeavesTheStoredOne)
@@ -294,10 +295,7 @@ TEST_F(MainWindow, AProjectIsStoredAsItsListFile)
 {
     Props.lastfile = kOn;
     auto window = shownWindow();
-    window->DocsMode = -1;
-    Docs().setWEBopened(-1);
-    Docs().setWEBpath(QStringLiteral("/site/"));
-    Docs().setWEBtitle(QStringLiteral("site.WEB"));
+    window->documents().recordProject(QStringLiteral("/site/"), QStringLiteral("site.WEB"));
     EXPECT_TRUE(window->close());
     EXPECT_EQ(SettingsStore::read(QStringLiteral("LastFile"), QStringLiteral("FN")),
               QStringLiteral("/site/site.WEB"));
@@ -306,17 +304,21 @@ TEST_F(MainWindow, AProjectIsStoredAsItsListFile)
 TEST_F(MainWindow, ASaveThatDidNotHappenKeepsTheWindowOpen)
 {
     auto window = shownWindow();
-    window->DocsMode = -1;
-    Docs().AddNewIthem(QStringLiteral("typed"), -1, QString(), QString());
-    Docs().Item(0).Changed = -1;
-    // Yes, save; the save does not happen (it says so); the window stays with its text.
-    ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6")});
+    DocumentState& documents = window->documents();
+    documents.appendShown(QStringLiteral("typed"), QString(), QStringLiteral("nosaved0.HTML"),
+                          true);
+    // Yes, save; yes, make a project of the files; that save does not happen yet (it says
+    // so); the window stays with its text.
+    ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("6")});
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(prompts.asked().size(), 2);
+    EXPECT_EQ(prompts.asked().size(), 3);
     EXPECT_EQ(prompts.asked()[0].prompt, QStringLiteral("gindaT cvlilebebis damaxsovreba?"));
-    ASSERT_EQ(Docs().Count(), 1);
-    EXPECT_EQ(Docs().Item(0).Value, QStringLiteral("typed"));
+    EXPECT_EQ(prompts.asked()[2].prompt,
+              QStringLiteral("proeqtis Senaxva jer ar aris SesaZlebeli."));
+    ASSERT_EQ(documents.Docs().Count(), 1);
+    EXPECT_EQ(documents.Docs().Item(0).Value, QStringLiteral("typed"));
+    EXPECT_EQ(documents.Docs().Item(0).Changed, -1);
 }
 
 TEST_F(MainWindow, ClosingClosesTheProgramsOtherWindows)

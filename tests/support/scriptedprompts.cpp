@@ -25,24 +25,39 @@ QString ScriptedPrompts::messageBox(const QString& prompt, const QString& title,
                                     quint8 buttons, const QString& captions, quint8 wrap)
 {
     return nextAnswer(
-        {QStringLiteral("message"), prompt, title, icon, buttons, captions, wrap, {}});
+        {QStringLiteral("message"), prompt, title, icon, buttons, captions, wrap, {}, {}, {}, {}});
 }
 
 QString ScriptedPrompts::inputBox(const QString& prompt, const QString& title,
                                   const QString& /*font*/, const QString& /*initial*/,
                                   qint32 /*width*/, qint32 /*height*/)
 {
-    return nextAnswer({QStringLiteral("input"), prompt, title, 0, 2, {}, 0, {}});
+    return nextAnswer({QStringLiteral("input"), prompt, title, 0, 2, {}, 0, {}, {}, {}, {}});
 }
 
 QString ScriptedPrompts::listBox(const QString& prompt, const QStringList& items,
                                  const QString& title, const QString& /*font*/, qint32 /*width*/,
                                  qint32 /*height*/, qint16 /*byIndex*/)
 {
-    return nextAnswer({QStringLiteral("list"), prompt, title, 0, 2, {}, 0, items});
+    return nextAnswer({QStringLiteral("list"), prompt, title, 0, 2, {}, 0, items, {}, {}, {}});
 }
 
 void ScriptedPrompts::platformMessage(const QString& text, PlatformIcon icon, const QString& title)
 {
-    m_asked << Question{QStringLiteral("platform"), text, title, qint32(icon), 1, {}, 0, {}};
+    m_asked << Question{
+        QStringLiteral("platform"), text, title, qint32(icon), 1, {}, 0, {}, {}, {}, {}};
+}
+
+QString ScriptedPrompts::openFileName(QWidget* /*owner*/, const QString& title,
+                                      const QString& filter)
+{
+    return nextAnswer({QStringLiteral("open"), {}, title, 0, 0, {}, 0, {}, filter, {}, {}});
+}
+
+QString ScriptedPrompts::saveFileName(QWidget* /*owner*/, const QString& title,
+                                      const QString& filter, const QString& proposedName,
+                                      const QString& folder)
+{
+    return nextAnswer(
+        {QStringLiteral("save"), {}, title, 0, 0, {}, 0, {}, filter, proposedName, folder});
 }

@@ -12,7 +12,7 @@ class ScriptedPrompts : public Prompts
 public:
     struct Question
     {
-        QString kind; // "message", "input", "list" or "platform"
+        QString kind; // "message", "input", "list", "platform", "open" or "save"
         QString prompt;
         QString title;
         qint32 icon = 0;
@@ -20,6 +20,9 @@ public:
         QString captions;
         quint8 wrap = 0;
         QStringList items;
+        QString filter;       // the file dialogs' filter
+        QString proposedName; // the save dialog's proposed name
+        QString folder;       // and its folder
     };
 
     explicit ScriptedPrompts(QStringList answers = {});
@@ -35,6 +38,10 @@ public:
     QString listBox(const QString& prompt, const QStringList& items, const QString& title,
                     const QString& font, qint32 width, qint32 height, qint16 byIndex) override;
     void platformMessage(const QString& text, PlatformIcon icon, const QString& title) override;
+    // The file dialogs answer the next scripted text as the chosen path ("" cancels).
+    QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                         const QString& proposedName, const QString& folder) override;
 
 private:
     QString nextAnswer(Question question);

@@ -1,0 +1,285 @@
+// The document commands with many documents open: 200 documents of 100 KB and 2,000 of
+// 10 KB are opened one by one through ofnen, each then switched to twice through the tree's
+// node click, and all saved through save-everything (answer "7", write each document). The
+// figures are milliseconds per document, so a cost that grows with the number of open
+// documents shows as a figure that rises from the 200 to the 2,000 run. The peer is the
+// editor control doing the same work without the documents around it: loading each file
+// itself, replacing its text and reading it back per switch, and writing each file through
+// the same atomic writer. After Google Benchmark's table it prints every figure as
+// "bench: NAME VALUE UNIT", with the ratios to the peer.
+
+#include "core/frmh.h"
+#include "documents/documentcommands.h"
+#include "platform/bytetext.h"
+#include "platform/editorcontrol.h"
+#include "platform/filewriter.h"
+#include "platform/prompts.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+
+namespace {
+
+struct DocumentRun
+{
+    int documents;
+    qsizetype size;
+};
+constexpr DocumentRun kRuns[] = {{200, 100 * 1024}, {2000, 10 * 1024}};
+
+// Answers save-everything's question with "7": save the files one by one.
+class SaveEachFile : public Prompts
+{
+public:
+    QString messageBox(const QString&, const QString&, qint32, quint8, const QString&,
+                       quint8) override
+    {
+        return QStringLiteral("7");
+    }
+    QString inputBox(const QString&, const QString&, const QString&, const QString&, qint32,
+                     qint32) override
+    {
+        return {};
+    }
+    QString listBox(const QString&, const QStringList&, const QString&, const QString&, qint32,
+                    qint32, qint16) override
+    {
+        return {};
+    }
+    void platformMessage(const QString&, PlatformIcon, const QString&) override {}
+    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
+                         const QString&) override
+    {
+        return {};
+    }
+};
+
+// A folder of HTML documents: lines of tags around Latin words and 8-bit Georgian letters.
+class DocumentFolder
+{
+public:
+    explicit DocumentFolder(const DocumentRun& run)
+    {
+        QByteArray line = "  <p class=\"note\">Kelmora ";
+        for (int letter = 0; letter < 33; ++letter)
+            line += char(0xC0 + letter);
+        line += " text</p>\r\n";
+        QByteArray content = "<html>\r\n<body>\r\n";
+        while (content.size() < run.size)
+            content += line;
+        content.truncate(run.size);
+        for (int i = 0; i < run.documents; ++i) {
+            paths << m_folder.filePath(
+                QStringLiteral("doc%1.html").arg(i, 4, 10, QLatin1Char('0')));
+            writeWholeFile(paths.last(), content);
+        }
+    }
+
+    QStringList paths;
+
+private:
+    QTemporaryDir m_folder;
+};
+
+double millisecondsPer(const QElapsedTimer& timer, int count)
+{
+    return double(timer.nsecsElapsed()) / 1e6 / count;
+}
+
+void report(benchmark::State& state, double millisecondsPerDocument)
+{
+    state.SetIterationTime(millisecondsPerDocument / 1000);
+}
+
+// --- The documents -------------------------------------------------------------------
+
+struct OpenWindow
+{
+    explicit OpenWindow(const DocumentFolder& folder)
+    {
+        window.showPlain();
+        for (const QString& path : folder.paths)
+            window.documentCommands().ofnen(path);
+    }
+    DocumentCommands& commands() { return window.documentCommands(); }
+    FrmH window;
+};
+
+void docsOpen(benchmark::State& state, DocumentRun run)
+{
+    const DocumentFolder folder(run);
+    for (auto _ : state) {
+        FrmH window;
+        window.showPlain();
+        QElapsedTimer timer;
+        timer.start();
+        for (const QString& path : folder.paths)
+            window.documentCommands().ofnen(path);
+        report(state, millisecondsPer(timer, run.documents));
+    }
+}
+
+void docsSwitch(benchmark::State& state, DocumentRun run)
+{
+    const DocumentFolder folder(run);
+    OpenWindow open(folder);
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int n = 1; n <= run.documents; ++n)
+                open.commands().NDKliki(4 + n);
+        }
+        report(state, millisecondsPer(timer, 2 * run.documents));
+    }
+}
+
+void docsSave(benchmark::State& state, DocumentRun run)
+{
+    const DocumentFolder folder(run);
+    OpenWindow open(folder);
+    SaveEachFile answers;
+    Prompts* previous = installPrompts(&answers);
+    for (auto _ : state) {
+        for (int n = 1; n <= run.documents; ++n) {
+            open.commands().NDKliki(4 + n);
+            open.window.T1->setSelText(QStringLiteral("x"));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        open.commands().SaveDocuments(QString(), -1);
+        report(state, millisecondsPer(timer, run.documents));
+    }
+    installPrompts(previous);
+}
+
+// --- The peer: the editor control alone ----------------------------------------------
+
+// The main window's own editor, so that the peer lays out text as the documents' editor does.
+struct PlainWindow
+{
+    PlainWindow() { window.showPlain(); }
+    EditorControl& editor() { return *window.T1; }
+    FrmH window;
+};
+
+void editorOpen(benchmark::State& state, DocumentRun run)
+{
+    const DocumentFolder folder(run);
+    PlainWindow plain;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        for (const QString& path : folder.paths)
+            plain.editor().LoadFile(path);
+        report(state, millisecondsPer(timer, run.documents));
+    }
+}
+
+void editorSwitch(benchmark::State& state, DocumentRun run)
+{
+    const DocumentFolder folder(run);
+    PlainWindow plain;
+    plain.editor().LoadFile(folder.paths.first());
+    const QString text = plain.editor().Text();
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < 2 * run.documents; ++i) {
+            benchmark::DoNotOptimize(plain.editor().Text());
+            plain.editor().setText(text);
+        }
+        report(state, millisecondsPer(timer, 2 * run.documents));
+    }
+}
+
+void editorSave(benchmark::State& state, DocumentRun run)
+{
+    const DocumentFolder folder(run);
+    PlainWindow plain;
+    plain.editor().LoadFile(folder.paths.first());
+    const QByteArray bytes = textToBytes(plain.editor().Text() + QStringLiteral("x"));
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        for (const QString& path : folder.paths)
+            writeWholeFile(path, bytes);
+        report(state, millisecondsPer(timer, run.documents));
+    }
+}
+
+// Google Benchmark's table, remembering each figure for the lines that follow it.
+class FigureReporter : public benchmark::ConsoleReporter
+{
+public:
+    FigureReporter() : ConsoleReporter(OO_Tabular) {}
+
+    void ReportRuns(const std::vector<benchmark::BenchmarkReporter::Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const auto& run : runs)
+            m_figures[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+
+    void printFigures() const
+    {
+        std::printf("\n");
+        for (const char* phase : {"open", "switch", "save"}) {
+            for (const DocumentRun& run : kRuns) {
+                const std::string suffix = std::string(phase) + "_" + std::to_string(run.documents);
+                const auto docs = m_figures.find("docs_" + suffix);
+                const auto peer = m_figures.find("editor_" + suffix);
+                if (docs == m_figures.end())
+                    continue;
+                std::printf("bench: docs_%s %.3f ms\n", suffix.c_str(), docs->second);
+                if (peer != m_figures.end() && peer->second > 0)
+                    std::printf("bench: docs_%s_vs_editor %.2f ratio\n", suffix.c_str(),
+                                docs->second / peer->second);
+            }
+        }
+    }
+
+private:
+    std::map<std::string, double> m_figures;
+};
+
+void registerBenchmarks()
+{
+    using Phase = void (*)(benchmark::State&, DocumentRun);
+    const std::pair<const char*, Phase> phases[] = {
+        {"docs_open", docsOpen},         {"editor_open", editorOpen}, {"docs_switch", docsSwitch},
+        {"editor_switch", editorSwitch}, {"docs_save", docsSave},     {"editor_save", editorSave}};
+    for (const auto& [name, phase] : phases) {
+        for (const DocumentRun& run : kRuns) {
+            const std::string full = std::string(name) + "_" + std::to_string(run.documents);
+            benchmark::RegisterBenchmark(full.c_str(), phase, run)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(1);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    registerBenchmarks();
+    FigureReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printFigures();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+// Document files on disk: which files are edited as text, how a document file is read
+// (one character per byte) and written (whole and atomically, as the text is held), and
+// the names the program gives them.
+
+#include <QString>
+
+// -1 when the part of name after its last "." (all of name without one), in any letter
+// case, is one of the program's text extensions (HTML, TXT, CSS, ...), else 0. Takes an
+// extension or a whole path alike.
+qint16 IsTextFile(const QString& name);
+
+// The part of name after its last "." (all of name when it holds none).
+QString extensionOf(const QString& name);
+
+// The file name part of a path: what follows its last "/".
+QString fileTitleOf(const QString& path);
+
+// Renaming a document by its label. A document with a file: the new path, in the same
+// folder, keeps the old name's extension (from its last ".") unless newName already ends
+// with it. A document without a file: newName when it holds a ".", else newName with the
+// old title's extension.
+QString renamedPath(const QString& path, const QString& newName);
+QString renamedTitle(const QString& oldTitle, const QString& newName);
+
+// What opening a non-text file does besides listing it: pictures are previewed, sounds
+// and videos go to the program the desktop associates with them, the rest is only listed.
+enum class MediaAction { Preview, HandOver, ListOnly };
+MediaAction mediaActionOf(const QString& extension);
+
+// Pictures the Open command lists without a preview: the path's last three characters,
+// upper-cased, are GIF, JPG, PNG or BMP.
+bool isOpenCommandPicture(const QString& path);
+
+// A project list file: the path's last three characters, upper-cased, are WEB.
+bool isProjectListFile(const QString& path);
+
+// The name of a document that has no file yet: "nosaved" + index + extension.
+QString untitledName(qint16 index, const QString& extension);
+// The extension an untitled text gets: ".HTML" when it holds the tag <HTML> in any letter
+// case, else ".TXT".
+QString untitledExtensionFor(const QString& text);
+
+enum class FileStatus { Readable, Missing, Unreadable, NotText };
+
+// Whether the file is there to be read (pictures and sounds are only listed, not read).
+FileStatus fileStatus(const QString& path);
+
+struct DocumentFileRead
+{
+    FileStatus status = FileStatus::Missing;
+    QString text; // the bytes as byte text when readable
+};
+
+// Reads a file as a document: missing and unreadable files are refused, and so are files
+// holding a NUL byte (pictures, archives: not text, and a save would destroy them).
+DocumentFileRead readDocumentFile(const QString& path);
+
+// What the user is told about a file that cannot be opened (Latin-key Georgian); "" for a
+// readable one.
+QString refusalMessage(FileStatus status);
+
+// Writes text to path as its whole new content, one byte per character, no byte-order mark,
+// line ends as held. Atomic: a failed write leaves the old file whole; a symbolic link is
+// written through. -1 on success, 0 on failure.
+qint16 WriteTextFile(const QString& path, const QString& text);
+
+// A UTF-8 text file's lines as byte text ready for decoding: a leading byte-order mark is
+// dropped, every line (empty lines too) ends in CR LF except the last, and a final line
+// break of the file adds no empty line.
+QString utf8FileLines(const QString& byteText);

@@ -1,0 +1,182 @@
+#include "documents/documentsaving.h"
+
+#include "core/sharedroutines.h"
+#include "documents/documentfiles.h"
+#include "documents/documentstate.h"
+#include "platform/prompts.h"
+
+const QString kSaveFilter =
+    QStringLiteral("HTML(*.htm,*.html)|*.HTML;*.htm|Text(*.txt)|*.txt|CSS|*.css|ASP|*.asp|"
+                   "PHP|*.php|Java Script(*.JS)|*.js|All Files|*.*");
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kWriteFailed = QStringLiteral("racxa ver moxda Cawera.") + kCrLf +
+                             QStringLiteral("Seamowme sad iwer da ras iwer!");
+
+void reportWriteFailure()
+{
+    MsgBoxa(kWriteFailed, QStringLiteral("ERROR"), kIconError, 1, QString(), 40);
+}
+
+} // namespace
+
+DocumentSaving::DocumentSaving(DocumentState& state, QWidget* dialogOwner)
+    : m_state(state), m_dialogOwner(dialogOwner)
+{}
+
+SaveOutcome DocumentSaving::SaveDocuments(const QString& fileName, qint16 index)
+{
+    if (index < 0)
+        return saveEverything();
+    if (fileName.isEmpty())
+        return SaveFileChecked(QString(), index);
+    return saveDocumentTo(index, fileName);
+}
+
+bool DocumentSaving::writeDocument(qint16 index, const QString& path)
+{
+    // A picture or a sound holds no text: nothing is ever written over its file.
+    const std::optional<QString> text = m_state.writableText(index);
+    return text && WriteTextFile(path, *text);
+}
+
+QString DocumentSaving::askFileName(const QString& proposedName, const QString& folder)
+{
+    return prompts().saveFileName(m_dialogOwner, QStringLiteral("Save As"), kSaveFilter,
+                                  proposedName, folder);
+}
+
+SaveOutcome DocumentSaving::saveDocumentTo(qint16 index, const QString& path)
+{
+    if (!m_state.writableText(index))
+        return SaveOutcome::Done;
+    if (index == m_state.DocIndex())
+        m_state.store();
+    if (!writeDocument(index, path)) {
+        reportWriteFailure();
+        return SaveOutcome::Failed;
+    }
+    m_state.markSaved(index);
+    return SaveOutcome::Done;
+}
+
+SaveOutcome DocumentSaving::SaveFileChecked(const QString& proposedName, qint16 index)
+{
+    if (!m_state.writableText(index))
+        return SaveOutcome::Done;
+    const QString path = askFileName(proposedName, QString());
+    if (path.isEmpty())
+        return SaveOutcome::Cancelled;
+    if (index == m_state.DocIndex())
+        m_state.store();
+    if (!writeDocument(index, path)) {
+        reportWriteFailure();
+        return SaveOutcome::Failed;
+    }
+    m_state.takeFile(index, path);
+    return SaveOutcome::Done;
+}
+
+SaveOutcome DocumentSaving::saveclosfile(qint16 index)
+{
+    const std::optional<QString> text = m_state.writableText(index);
+    if (!text)
+        return SaveOutcome::Done;
+    const Ithem& item = m_state.Docs().Item(index);
+    QString path = item.filepath;
+    if (!item.saved) {
+        path = askFileName(item.FileTitle, m_state.Docs().WEBpath());
+        if (path.isEmpty())
+            return SaveOutcome::Cancelled;
+    }
+    if (!WriteTextFile(path, *text)) {
+        reportWriteFailure();
+        return SaveOutcome::Failed;
+    }
+    return SaveOutcome::Done;
+}
+
+SaveOutcome DocumentSaving::saveEverything()
+{
+    m_state.store();
+    if (m_state.Docs().WEBopened())
+        return projectSave();
+    if (!m_state.DocsMode())
+        return saveSingleFile();
+    if (m_state.Docs().Count() == 0)
+        return SaveOutcome::Done; // the collection state with nothing open: nothing to save
+    const QString answer = MsgBoxa(QStringLiteral("gindaT gaxsnili failebisgan proeqtis Seqmna?"),
+                                   QString(), kIconQuestion, 3, QString(), 50);
+    if (answer == QLatin1String("6"))
+        return projectSave();
+    if (answer == QLatin1String("7"))
+        return saveEachDocument();
+    return SaveOutcome::Cancelled;
+}
+
+SaveOutcome DocumentSaving::saveSingleFile()
+{
+    // Only a named text that changed is written without asking for a name.
+    if (m_state.EditorPath().isEmpty() || !m_state.EditorChanged())
+        return saveSingleFileAs();
+    if (!WriteTextFile(m_state.EditorPath(), m_state.editorText())) {
+        reportWriteFailure();
+        return SaveOutcome::Failed;
+    }
+    m_state.singleFileSaved(m_state.EditorPath());
+    return SaveOutcome::Done;
+}
+
+SaveOutcome DocumentSaving::saveSingleFileAs()
+{
+    const QString path = askFileName(QString(), QString());
+    if (path.isEmpty())
+        return SaveOutcome::Cancelled;
+    if (!WriteTextFile(path, m_state.editorText())) {
+        reportWriteFailure();
+        return SaveOutcome::Failed;
+    }
+    m_state.singleFileSaved(path);
+    return SaveOutcome::Done;
+}
+
+SaveOutcome DocumentSaving::saveEachDocument()
+{
+    // Only documents that changed or never had a file are written: an unchanged file may
+    // have been saved since by another window of the program.
+    int failedFiles = 0;
+    bool failed = false;
+    bool cancelled = false;
+    for (qint16 i = 0; i < m_state.Docs().Count(); ++i) {
+        const Ithem& item = m_state.Docs().Item(i);
+        if (item.NoText || (item.saved && !item.Changed))
+            continue;
+        if (item.saved) {
+            if (writeDocument(i, item.filepath))
+                m_state.markSaved(i);
+            else
+                ++failedFiles;
+            continue;
+        }
+        const SaveOutcome outcome = SaveFileChecked(item.FileTitle, i);
+        failed = failed || outcome == SaveOutcome::Failed;
+        cancelled = cancelled || outcome == SaveOutcome::Cancelled;
+    }
+    if (failedFiles > 0)
+        MsgBoxa(kWriteFailed + kCrLf + kCrLf + QStringLiteral("ver Caiwera ") +
+                    QString::number(failedFiles) + QStringLiteral(" faili."),
+                QStringLiteral("ERROR"), kIconError, 1, QString(), 40);
+    if (failed || failedFiles > 0)
+        return SaveOutcome::Failed;
+    return cancelled ? SaveOutcome::Cancelled : SaveOutcome::Done;
+}
+
+SaveOutcome DocumentSaving::projectSave()
+{
+    // Saving web projects comes with the project files; until then nothing is saved.
+    MsgBoxa(QStringLiteral("proeqtis Senaxva jer ar aris SesaZlebeli."), QString(), kIconError, 1,
+            QString(), 40);
+    return SaveOutcome::Failed;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+// Writing documents to disk: one document to a given file, one under a name chosen in the
+// save dialog, the single-file text, or everything that is open. Every write is whole and
+// atomic, every failure is told to the user, and a document counts as saved (its Changed
+// flag cleared, its new file taken) only after its write succeeded.
+
+#include "documents/saveoutcome.h"
+
+#include <QString>
+
+class DocumentState;
+class QWidget;
+
+// The save dialog's filter, in the program's form.
+extern const QString kSaveFilter;
+
+class DocumentSaving
+{
+public:
+    DocumentSaving(DocumentState& state, QWidget* dialogOwner);
+
+    // The three forms: a file name and an index write that document to that file; an
+    // empty name and an index save that document under a name chosen in the save dialog;
+    // an empty name and index -1 save everything.
+    SaveOutcome SaveDocuments(const QString& fileName, qint16 index);
+    // The save dialog for one document, proposing proposedName; the document takes the
+    // chosen file.
+    SaveOutcome SaveFileChecked(const QString& proposedName, qint16 index);
+    // Writes a document that is about to be closed: to its file, or to one chosen in the
+    // save dialog (in the project's folder). The document itself is left as it is.
+    SaveOutcome saveclosfile(qint16 index);
+    // The single-file text under a name chosen in the save dialog.
+    SaveOutcome saveSingleFileAs();
+
+private:
+    SaveOutcome saveDocumentTo(qint16 index, const QString& path);
+    SaveOutcome saveEverything();
+    SaveOutcome saveSingleFile();
+    SaveOutcome saveEachDocument();
+    SaveOutcome projectSave();
+    bool writeDocument(qint16 index, const QString& path);
+    QString askFileName(const QString& proposedName, const QString& folder);
+
+    DocumentState& m_state;
+    QWidget* m_dialogOwner;
+};

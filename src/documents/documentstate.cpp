@@ -1,0 +1,318 @@
+#include "documents/documentstate.h"
+
+#include "documents/documentfiles.h"
+#include "documents/editortext.h"
+#include "documents/opentree.h"
+
+namespace {
+
+const QString kNoTextMarker = QStringLiteral("<XXX>");
+
+} // namespace
+
+DocumentState::DocumentState(EditorText& editor) : m_editor(editor)
+{}
+
+DocumentState::TextLoading::TextLoading(DocumentState& state)
+    : m_state(state), m_before(state.m_loadingText)
+{
+    m_state.m_loadingText = true;
+}
+
+DocumentState::TextLoading::~TextLoading()
+{
+    m_state.m_loadingText = m_before;
+}
+
+// --- What is open ----------------------------------------------------------------------
+
+bool DocumentState::holdsText(qint16 index) const
+{
+    return index >= 0 && index < m_docs.Count() && !m_docs.Item(index).NoText;
+}
+
+QString DocumentState::editorText() const
+{
+    return m_editor.text();
+}
+
+bool DocumentState::singleFileHoldsWork() const
+{
+    return !m_docsMode && (!m_editorPath.isEmpty() || !m_editor.text().isEmpty());
+}
+
+bool DocumentState::unsavedWork() const
+{
+    if (!m_docsMode)
+        return m_editorPath.isEmpty() ? !m_editor.text().isEmpty() : m_editorChanged;
+    if (m_docs.WEBopened() && (m_docs.WEBChanged() || anyDocumentOutsideProject(m_docs)))
+        return true;
+    for (qint16 i = 0; i < m_docs.Count(); ++i) {
+        const Ithem& item = m_docs.Item(i);
+        if (!item.NoText && (item.Changed || (!item.saved && !item.Value.isEmpty())))
+            return true;
+    }
+    return false;
+}
+
+qint16 DocumentState::indexOfFile(const QString& path) const
+{
+    for (qint16 i = 0; i < m_docs.Count(); ++i) {
+        if (m_docs.Item(i).filepath == path)
+            return i;
+    }
+    return -1;
+}
+
+QString DocumentState::lastFileName() const
+{
+    if (m_docs.WEBopened())
+        return m_docs.WEBpath() + m_docs.WEBtitle();
+    if (!m_docsMode)
+        return m_editorPath;
+    return m_docs.Item(m_docIndex).filepath;
+}
+
+std::optional<QString> DocumentState::writableText(qint16 index) const
+{
+    if (!holdsText(index))
+        return std::nullopt;
+    return m_docs.Item(index).Value;
+}
+
+// --- Steps -----------------------------------------------------------------------------
+
+bool DocumentState::editorEdited()
+{
+    if (m_loadingText)
+        return false;
+    if (!m_docsMode) {
+        m_editorChanged = true;
+        return false;
+    }
+    if (holdsText(m_docIndex)) {
+        m_docs.Item(m_docIndex).Changed = -1;
+        return false;
+    }
+    // Typed into the empty editor with no current document: the text gets one.
+    const QString text = m_editor.text();
+    if (text.isEmpty() || !m_docs.AddNewIthem(text, -1, QString(), QString()))
+        return false;
+    m_docIndex = qint16(m_docs.Count() - 1);
+    Ithem& item = m_docs.Item(m_docIndex);
+    item.FileTitle = untitledName(m_docIndex, untitledExtensionFor(text));
+    item.Changed = -1;
+    return true;
+}
+
+void DocumentState::store()
+{
+    if (!m_docsMode || !holdsText(m_docIndex))
+        return;
+    Ithem& item = m_docs.Item(m_docIndex);
+    const QString text = m_editor.text();
+    if (item.Value != text) {
+        item.Value = text;
+        item.Changed = -1;
+    }
+    item.SStart = m_editor.selStart();
+    item.SLenth = m_editor.selLength();
+}
+
+bool DocumentState::adopt(const QString& untitledTitle)
+{
+    if (m_docsMode)
+        return true;
+    if (!m_docs.AddNewIthem(m_editor.text(), -1, QString(), QString()))
+        return false;
+    const auto index = qint16(m_docs.Count() - 1);
+    Ithem& item = m_docs.Item(index);
+    if (m_editorPath.isEmpty()) {
+        item.FileTitle = untitledTitle;
+        item.Changed = -1;
+    } else {
+        item.filepath = m_editorPath;
+        item.FileTitle = fileTitleOf(m_editorPath);
+        item.saved = -1;
+        // A file that was not changed stays unchanged, so that saving everything does not
+        // write it again over what another window may have saved since.
+        item.Changed = m_editorChanged ? -1 : 0;
+    }
+    m_docIndex = index;
+    m_docsMode = true;
+    m_editorPath.clear();
+    m_editorChanged = false;
+    return true;
+}
+
+bool DocumentState::enterCollection(const QString& untitledTitle)
+{
+    if (m_docsMode)
+        return true;
+    if (singleFileHoldsWork())
+        return adopt(untitledTitle);
+    m_docsMode = true;
+    return true;
+}
+
+bool DocumentState::show(qint16 index)
+{
+    if (!m_docsMode || index == m_docIndex)
+        return holdsText(index);
+    store();
+    if (!holdsText(index))
+        return false;
+    load(index);
+    return true;
+}
+
+void DocumentState::load(qint16 index)
+{
+    const Ithem& item = m_docs.Item(index);
+    showText(item.Value);
+    m_editor.select(item.SStart, item.SLenth);
+    m_docIndex = index;
+}
+
+void DocumentState::showText(const QString& text)
+{
+    TextLoading loading(*this);
+    m_editor.setText(text);
+}
+
+qint16 DocumentState::appendShown(const QString& text, const QString& path, const QString& title,
+                                  bool changed)
+{
+    store();
+    if (!enterCollection(untitledName(m_docs.Count(), QStringLiteral(".HTML"))) ||
+        !m_docs.AddNewIthem(text, -1, QString(), QString()))
+        return -1;
+    const auto index = qint16(m_docs.Count() - 1);
+    Ithem& item = m_docs.Item(index);
+    item.filepath = path;
+    item.FileTitle = title;
+    item.saved = path.isEmpty() ? 0 : -1;
+    item.Changed = changed ? -1 : 0;
+    showText(text);
+    // The editor makes every line break CR LF: the document holds what the editor shows,
+    // so that the next store step finds no difference that nobody typed.
+    item.Value = m_editor.text();
+    m_docIndex = index;
+    return index;
+}
+
+qint16 DocumentState::appendNoText(const QString& path)
+{
+    store();
+    if (!enterCollection(untitledName(m_docs.Count(), QStringLiteral(".HTML"))) ||
+        !m_docs.AddNewIthem(kNoTextMarker, -1, QString(), QString()))
+        return -1;
+    const auto index = qint16(m_docs.Count() - 1);
+    Ithem& item = m_docs.Item(index);
+    item.NoText = -1;
+    item.filepath = path;
+    item.FileTitle = fileTitleOf(path);
+    item.saved = -1;
+    return index;
+}
+
+void DocumentState::remove(qint16 index)
+{
+    if (index < 0 || index >= m_docs.Count())
+        return;
+    store();
+    const bool wasCurrent = index == m_docIndex;
+    m_docs.RemoveIthem(index);
+    m_docs.setWEBChanged(-1);
+    if (m_docIndex > index) {
+        --m_docIndex;
+        return;
+    }
+    if (!wasCurrent)
+        return;
+    m_docIndex = -1;
+    for (const FileNode& node : fileNodes(m_docs)) {
+        if (holdsText(node.index)) {
+            load(node.index);
+            return;
+        }
+    }
+    showText(QString());
+}
+
+void DocumentState::resetToSingleFile(const QString& path, const QString& text)
+{
+    m_docs.Cler();
+    m_docs.setWEBopened(0);
+    m_docs.setWEBpath(QString());
+    m_docs.setWEBtitle(QString());
+    m_docs.setWEBChanged(0);
+    m_docIndex = -1;
+    m_docsMode = false;
+    m_editorPath = path;
+    m_editorChanged = false;
+    showText(text);
+}
+
+void DocumentState::closeAll()
+{
+    resetToSingleFile(QString(), QString());
+}
+
+// --- After saving and renaming ---------------------------------------------------------
+
+void DocumentState::markSaved(qint16 index)
+{
+    if (holdsText(index))
+        m_docs.Item(index).Changed = 0;
+}
+
+void DocumentState::takeFile(qint16 index, const QString& path)
+{
+    if (!holdsText(index))
+        return;
+    Ithem& item = m_docs.Item(index);
+    item.filepath = path;
+    item.FileTitle = fileTitleOf(path);
+    item.saved = -1;
+    item.Changed = 0;
+}
+
+void DocumentState::moveFile(qint16 index, const QString& path)
+{
+    if (index < 0 || index >= m_docs.Count())
+        return;
+    Ithem& item = m_docs.Item(index);
+    item.filepath = path;
+    item.FileTitle = fileTitleOf(path);
+    m_docs.setWEBChanged(-1);
+}
+
+void DocumentState::retitle(qint16 index, const QString& title)
+{
+    if (index >= 0 && index < m_docs.Count())
+        m_docs.Item(index).FileTitle = title;
+}
+
+void DocumentState::singleFileSaved(const QString& path)
+{
+    if (m_docsMode)
+        return;
+    m_editorPath = path;
+    m_editorChanged = false;
+}
+
+void DocumentState::markProjectListChanged()
+{
+    m_docs.setWEBChanged(-1);
+}
+
+void DocumentState::recordProject(const QString& folder, const QString& title)
+{
+    if (!enterCollection(untitledName(m_docs.Count(), QStringLiteral(".HTML"))))
+        return;
+    m_docs.setWEBopened(-1);
+    m_docs.setWEBpath(folder);
+    m_docs.setWEBtitle(title);
+    m_docs.setWEBChanged(0);
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+// The one owner of the open documents. The main window works in one of two states:
+// - the single-file state (DocsMode off): the editor holds one text that no document
+//   represents, loaded from EditorPath or unnamed; the collection is empty and no project
+//   is open;
+// - the collection state (DocsMode on): every open file is a document of Docs, and the
+//   editor shows document DocIndex, or, with DocIndex -1, no document and an empty text.
+// Every change of the documents goes through this class, so these rules hold after each
+// step, and no text typed into the editor is ever left without a document to hold it.
+// A document without text (a picture, a sound: NoText) never receives the editor's text,
+// is never marked changed, never becomes the current document and is never written.
+
+#include "core/collection.h"
+
+#include <optional>
+
+class EditorText;
+
+class DocumentState
+{
+public:
+    explicit DocumentState(EditorText& editor);
+    DocumentState(const DocumentState&) = delete;
+    DocumentState& operator=(const DocumentState&) = delete;
+
+    // --- What is open ---------------------------------------------------------------
+    const ColectionMain& Docs() const { return m_docs; }
+    qint16 DocIndex() const { return m_docIndex; }
+    qint16 DocsMode() const { return m_docsMode ? -1 : 0; }
+    QString EditorPath() const { return m_editorPath; }
+    qint16 EditorChanged() const { return m_editorChanged ? -1 : 0; }
+    qint16 LoadingText() const { return m_loadingText ? -1 : 0; }
+
+    QString editorText() const;
+    // The single-file state holds something worth keeping: a file or some text.
+    bool singleFileHoldsWork() const;
+    // Dropping everything now would lose something: changed or never saved text, or a
+    // changed project.
+    bool unsavedWork() const;
+    // The document whose file is exactly path (letter case counts), -1 when none.
+    qint16 indexOfFile(const QString& path) const;
+    // What to reopen at the next start: the project's list file, the single file or the
+    // current document's file ("" for none).
+    QString lastFileName() const;
+    // A document's text for writing; nothing for a document without text.
+    std::optional<QString> writableText(qint16 index) const;
+
+    // While one lives, the program itself replaces the editor's text: the editor's change
+    // events mark nothing changed. It puts the flag back as it found it, on every way out.
+    class TextLoading
+    {
+    public:
+        explicit TextLoading(DocumentState& state);
+        ~TextLoading();
+        TextLoading(const TextLoading&) = delete;
+        TextLoading& operator=(const TextLoading&) = delete;
+
+    private:
+        DocumentState& m_state;
+        bool m_before;
+    };
+
+    // --- Steps ----------------------------------------------------------------------
+    // The editor's text changed. Unless the program itself is filling it, this marks the
+    // single file or the current document changed; text typed into the empty editor of the
+    // collection state with no current document becomes a new untitled document. True when
+    // a document was added.
+    bool editorEdited();
+    // The store step: the editor's text (marking the document changed when it differs),
+    // caret and selection go into the current document.
+    void store();
+    // The adoption step: the single-file text becomes a document, with EditorPath as its
+    // file or else untitledTitle as its title, and the collection state begins. The editor
+    // goes on showing it. False when the collection has no room left.
+    bool adopt(const QString& untitledTitle);
+    // Leaves the single-file state: adoption when it holds work, else the collection state
+    // begins with no current document. Nothing happens in the collection state.
+    bool enterCollection(const QString& untitledTitle);
+    // Stores, then shows document index with its caret and selection. False, and the
+    // editor keeps its document, when index holds no text.
+    bool show(qint16 index);
+    // Adds a text document (path "" for one without a file) and shows it; the current
+    // document is stored first, and single-file work is adopted first under the Open
+    // command's untitled name. The new index, or -1 when the collection has no room left.
+    qint16 appendShown(const QString& text, const QString& path, const QString& title,
+                       bool changed);
+    // Lists a file without text; single-file work is adopted first, and the editor and the
+    // current document stay as they are. The new index, or -1 when there is no room left.
+    qint16 appendNoText(const QString& path);
+    // Stores, then removes document index. When it was the current document, the first
+    // document with text in the tree's order is shown, or, without one, the editor is
+    // emptied and no document is current. The project's list counts as changed.
+    void remove(qint16 index);
+    // Drops every document and the project and holds this text from this file ("" for an
+    // unnamed text) in the single-file state, unchanged. Callers ask before dropping work.
+    void resetToSingleFile(const QString& path, const QString& text);
+    // Drops every document and the project; the single-file state with an empty editor.
+    void closeAll();
+
+    // --- After saving and renaming --------------------------------------------------
+    void markSaved(qint16 index);
+    // The document now has the file at path (and its name as title) and is saved.
+    void takeFile(qint16 index, const QString& path);
+    // The document's file was renamed to path; the project's list changes with it.
+    void moveFile(qint16 index, const QString& path);
+    void retitle(qint16 index, const QString& title);
+    // The single-file text was written to path, which it now belongs to.
+    void singleFileSaved(const QString& path);
+    void markProjectListChanged();
+    // A project is open: its list file is folder + title (folder ending in "/"). The
+    // collection state begins; its list counts as unchanged.
+    void recordProject(const QString& folder, const QString& title);
+
+private:
+    bool holdsText(qint16 index) const;
+    void load(qint16 index);
+    void showText(const QString& text);
+
+    EditorText& m_editor;
+    ColectionMain m_docs;
+    qint16 m_docIndex = -1;
+    bool m_docsMode = false;
+    QString m_editorPath;
+    bool m_editorChanged = false;
+    bool m_loadingText = false;
+};

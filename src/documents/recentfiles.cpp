@@ -1,0 +1,4 @@
+#include "documents/recentfiles.h"
+
+void AddRecentFile(const QString& /*path*/)
+{}

@@ -1,0 +1,332 @@
+#include "commandsfixture.h"
+
+#include "conversions/codetables.h"
+
+#include <QDir>
+
+namespace {
+
+const QString kNoAnswer; // a cancelled dialog
+
+class Opening : public Commands
+{
+protected:
+    static void SetUpTestSuite() { openkodlist(); }
+};
+
+} // namespace
+
+// --- ofnen -----------------------------------------------------------------------------
+
+TEST_F(Opening, TheFirstTextFileGoesIntoTheSingleFileState)
+{
+    const QString a = file(QStringLiteral("a.html"), "one\r\ntwo");
+    commands.ofnen(a);
+    EXPECT_EQ(state().DocsMode(), 0);
+    EXPECT_EQ(state().EditorPath(), a);
+    EXPECT_EQ(editorText(), QStringLiteral("one\r\ntwo"));
+    EXPECT_EQ(state().EditorChanged(), 0);
+    EXPECT_EQ(window.caption, QString()) << "ofnen leaves the caption";
+    EXPECT_EQ(window.treePageShown, 0);
+    EXPECT_TRUE(rulesHold());
+
+    commands.ofnen(a);
+    EXPECT_EQ(window.treePageShown, 1) << "the same file again only shows the tree";
+    EXPECT_EQ(state().DocsMode(), 0);
+}
+
+TEST_F(Opening, ASecondFileMakesTheFirstADocument)
+{
+    const QString a = file(QStringLiteral("a.html"), "first");
+    const QString b = file(QStringLiteral("b.css"), "second\nline");
+    open({a, b});
+    ASSERT_EQ(state().Docs().Count(), 2);
+    EXPECT_EQ(item(0).filepath, a);
+    EXPECT_EQ(item(0).FileTitle, QStringLiteral("a.html"));
+    EXPECT_EQ(item(0).Changed, 0);
+    EXPECT_EQ(item(1).FileTitle, QStringLiteral("b.css"));
+    EXPECT_EQ(item(1).Changed, 0) << "ofnen marks nothing changed";
+    EXPECT_EQ(item(1).Value, QStringLiteral("second\r\nline"));
+    EXPECT_EQ(state().DocIndex(), 1);
+    EXPECT_EQ(editorText(), QStringLiteral("second\r\nline"));
+    EXPECT_EQ(window.TV->currentItem(), node(1));
+    EXPECT_EQ(window.treePageShown, 1);
+    EXPECT_EQ(state().Docs().WEBChanged(), -1);
+    EXPECT_TRUE(rulesHold());
+
+    commands.ofnen(a);
+    EXPECT_EQ(state().Docs().Count(), 2) << "an open file is shown, not opened again";
+    EXPECT_EQ(state().DocIndex(), 0);
+    EXPECT_EQ(editorText(), QStringLiteral("first"));
+    EXPECT_TRUE(rulesHold());
+}
+
+TEST_F(Opening, UnnamedTextIsKeptWhenAFileOpens)
+{
+    type(QStringLiteral("typed"));
+    window.ctrl = true;
+    commands.ofnen(file(QStringLiteral("a.txt"), "file"));
+    ASSERT_EQ(state().Docs().Count(), 2);
+    EXPECT_EQ(item(0).FileTitle, QStringLiteral("Notsaved0.HTML"));
+    EXPECT_EQ(item(0).Value, QStringLiteral("typed"));
+    EXPECT_EQ(item(0).Changed, -1);
+    EXPECT_EQ(window.treePageShown, 0) << "with Ctrl held the side panel keeps its page";
+    EXPECT_TRUE(rulesHold());
+}
+
+TEST_F(Opening, OpeningTheSameFileUnderAnotherLetterCaseOpensItAgain)
+{
+    const QString lower = file(QStringLiteral("page.html"), "lower");
+    const QString upper = file(QStringLiteral("PAGE.html"), "upper");
+    open({lower, upper, lower});
+    EXPECT_EQ(state().Docs().Count(), 2);
+    EXPECT_EQ(state().DocIndex(), 0);
+}
+
+TEST_F(Opening, MediaFilesAreListedWithoutTextAndNeverHoldTypedText)
+{
+    type(QStringLiteral("typed"));
+    const QString picture = file(QStringLiteral("p.jpg"), QByteArray("\xFF\xD8\0\0", 4));
+    commands.ofnen(picture);
+    ASSERT_EQ(state().Docs().Count(), 2);
+    EXPECT_EQ(item(0).Value, QStringLiteral("typed")) << "the typed text is a document of its own";
+    EXPECT_EQ(state().DocIndex(), 0);
+    EXPECT_EQ(item(1).NoText, -1);
+    EXPECT_EQ(item(1).Value, QStringLiteral("<XXX>"));
+    EXPECT_EQ(item(1).saved, -1);
+    EXPECT_EQ(window.pictures, QStringList(picture));
+    type(QStringLiteral(" more"));
+    EXPECT_EQ(item(1).Changed, 0);
+    EXPECT_EQ(item(0).Changed, -1);
+    EXPECT_TRUE(rulesHold());
+
+    const QString sound = file(QStringLiteral("s.wav"), "RIFF");
+    commands.ofnen(sound);
+    EXPECT_EQ(shell.requests, QStringList(QStringLiteral("open ") + sound));
+    commands.ofnen(file(QStringLiteral("a.zip"), "PK"));
+    EXPECT_EQ(state().Docs().Count(), 4);
+    EXPECT_EQ(shell.requests.size(), 1) << "other files are only listed";
+    EXPECT_EQ(editorText(), QStringLiteral("typed more"));
+    EXPECT_TRUE(rulesHold());
+}
+
+TEST_F(Opening, AMediaFileIntoAnEmptyEditorLeavesNoCurrentDocument)
+{
+    QDir().mkpath(path(QStringLiteral("x.d")));
+    commands.ofnen(file(QStringLiteral("x.d/file"), "data"));
+    EXPECT_EQ(state().DocsMode(), -1);
+    EXPECT_EQ(state().DocIndex(), -1);
+    ASSERT_EQ(state().Docs().Count(), 1);
+    EXPECT_EQ(item(0).FileTitle, QStringLiteral("file")) << "a dot in a folder gives no kind";
+    EXPECT_EQ(item(0).NoText, -1);
+    EXPECT_TRUE(rulesHold());
+}
+
+TEST_F(Opening, MissingAndBinaryFilesAreRefusedAndChangeNothing)
+{
+    type(QStringLiteral("kept"));
+    ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("6")});
+    commands.ofnen(path(QStringLiteral("missing.html")));
+    commands.ofnen(path(QStringLiteral("missing.gif")));
+    commands.ofnen(file(QStringLiteral("binary.html"), QByteArray("<html>\0", 7)));
+    ASSERT_EQ(prompts.asked().size(), 3);
+    EXPECT_EQ(prompts.asked()[0].prompt, QStringLiteral("faili ver moiZebna."));
+    EXPECT_EQ(prompts.asked()[0].icon, 2);
+    EXPECT_EQ(prompts.asked()[1].prompt, QStringLiteral("faili ver moiZebna."));
+    EXPECT_EQ(prompts.asked()[2].prompt,
+              QStringLiteral("es faili teqsti ar aris da redaqtorSi ver gaixsneba."));
+    EXPECT_EQ(state().DocsMode(), 0);
+    EXPECT_EQ(editorText(), QStringLiteral("kept"));
+    EXPECT_TRUE(rulesHold());
+}
+
+TEST_F(Opening, MissingAndBinaryFilesLeaveOpenDocumentsAsTheyAre)
+{
+    open({file(QStringLiteral("a.html"), "a"), file(QStringLiteral("b.html"), "b")});
+    type(QStringLiteral(" typed"));
+    ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6")});
+    commands.ofnen(path(QStringLiteral("missing.txt")));
+    commands.ofnen(file(QStringLiteral("c.txt"), QByteArray("a\0b", 3)));
+    EXPECT_EQ(prompts.asked().size(), 2);
+    EXPECT_EQ(state().Docs().Count(), 2);
+    EXPECT_EQ(state().DocIndex(), 1);
+    EXPECT_EQ(editorText(), QStringLiteral("b typed"));
+    EXPECT_TRUE(rulesHold());
+}
+
+// --- The Open command ------------------------------------------------------------------
+
+TEST_F(Opening, TheOpenCommandsCancelChangesNothing)
+{
+    ScriptedPrompts prompts({kNoAnswer});
+    commands.Cadd_Click();
+    ASSERT_EQ(prompts.asked().size(), 1);
+    EXPECT_EQ(prompts.asked()[0].kind, QStringLiteral("open"));
+    EXPECT_EQ(prompts.asked()[0].filter,
+              QStringLiteral("All Files(*.*)|*.*|HTML-HTM(*.html,*.htm)|*.html;*.htm|"
+                             "Text(*.txt)|*.txt|WEB Proect|*.WEB"));
+    EXPECT_EQ(state().DocsMode(), 0);
+    EXPECT_FALSE(window.saveAsEnabled);
+}
+
+TEST_F(Opening, TheOpenCommandLoadsAndThenAddsMarkingTheAddedFileChanged)
+{
+    const QString a = file(QStringLiteral("a.html"), "a");
+    const QString b = file(QStringLiteral("b.html"), "b");
+    ScriptedPrompts prompts({a, b});
+    commands.mnuOpen_Click();
+    EXPECT_EQ(window.caption, QStringLiteral("Kelmora [") + a + QLatin1Char(']'));
+    EXPECT_EQ(state().EditorPath(), a);
+    EXPECT_TRUE(window.saveAsEnabled);
+    type(QStringLiteral("!"));
+    commands.mnuOpen_Click();
+    EXPECT_EQ(window.caption, QStringLiteral("Kelmora"));
+    ASSERT_EQ(state().Docs().Count(), 2);
+    EXPECT_EQ(item(0).Value, QStringLiteral("a!"));
+    EXPECT_EQ(item(0).Changed, -1);
+    EXPECT_EQ(item(1).Changed, -1);
+    EXPECT_EQ(state().DocIndex(), 1);
+    EXPECT_TRUE(window.saveEnabled);
+    EXPECT_TRUE(rulesHold());
+}
+
+TEST_F(Opening, ReopeningTheSingleFileAsksAndReloadsFromDisk)
+{
+    const QString a = file(QStringLiteral("a.html"), "on disk");
+    commands.ofnen(a);
+    type(QStringLiteral(" typed"));
+    writeFile(a, "changed on disk");
+    ScriptedPrompts prompts({a, QStringLiteral("7"), a, QStringLiteral("6")});
+    commands.mnuOpen_Click();
+    EXPECT_EQ(editorText(), QStringLiteral("on disk typed")) << "no: nothing happens";
+    commands.mnuOpen_Click();
+    EXPECT_EQ(prompts.asked()[1].prompt,
+              QStringLiteral("es faili ukve gaxsnilia.\r\ngindaT misi axlidan gaxsna?"));
+    EXPECT_EQ(prompts.asked()[1].title, QStringLiteral("Open"));
+    EXPECT_EQ(editorText(), QStringLiteral("changed on disk"));
+    EXPECT_EQ(state().EditorChanged(), 0);
+    EXPECT_TRUE(rulesHold());
+}
+
+TEST_F(Opening, AnOpenDocumentCanOpenInASecondWindow)
+{
+    const QString a = file(QStringLiteral("a.html"), "a");
+    open({a, file(QStringLiteral("b.html"), "b")});
+    ScriptedPrompts prompts({a, QStringLiteral("6")});
+    commands.mnuOpen_Click();
+    EXPECT_EQ(prompts.asked()[1].title, QStringLiteral("File Open"));
+    EXPECT_EQ(prompts.asked()[1].buttons, 2);
+    EXPECT_EQ(shell.requests, QStringList(QStringLiteral("start ") + a));
+    EXPECT_EQ(state().Docs().Count(), 2);
+}
+
+TEST_F(Opening, TheOpenCommandListsPicturesWithoutPreviewAndRefusesBinaryText)
+{
+    type(QStringLiteral("typed"));
+    const QString picture = file(QStringLiteral("p.png"), QByteArray("\x89PNG\0", 5));
+    const QString jpeg = file(QStringLiteral("photo.jpeg"), QByteArray("\xFF\xD8\0", 3));
+    ScriptedPrompts prompts({picture, jpeg, QStringLiteral("6")});
+    commands.mnuOpen_Click();
+    ASSERT_EQ(state().Docs().Count(), 2);
+    EXPECT_EQ(item(0).FileTitle, QStringLiteral("nosaved0.HTML"));
+    EXPECT_EQ(item(1).NoText, -1);
+    EXPECT_TRUE(window.pictures.isEmpty());
+    commands.mnuOpen_Click();
+    EXPECT_EQ(prompts.asked()[2].prompt,
+              QStringLiteral("es faili teqsti ar aris da redaqtorSi ver gaixsneba."));
+    EXPECT_EQ(state().Docs().Count(), 2);
+    EXPECT_TRUE(rulesHold());
+}
+
+TEST_F(Opening, AProjectDoesNotReplaceUnsavedTextWithoutAQuestion)
+{
+    const QString project = file(QStringLiteral("site.WEB"), "a.html\r\nSTOPF=a.html");
+    type(QStringLiteral("unsaved"));
+    ScriptedPrompts prompts({project, QStringLiteral("2")});
+    commands.mnuOpen_Click();
+    EXPECT_EQ(prompts.asked()[1].prompt,
+              QStringLiteral("ginaT gaxsnil failebSi cvlilebis damaxsovreba?"));
+    EXPECT_EQ(prompts.asked()[1].title, QStringLiteral("NEW WEB"));
+    EXPECT_EQ(editorText(), QStringLiteral("unsaved"));
+
+    // Yes: the save dialog is cancelled, so nothing is dropped.
+    prompts.answer(project);
+    prompts.answer(QStringLiteral("6"));
+    prompts.answer(kNoAnswer);
+    commands.mnuOpen_Click();
+    EXPECT_EQ(prompts.asked()[4].kind, QStringLiteral("save"));
+    EXPECT_EQ(editorText(), QStringLiteral("unsaved"));
+
+    // No: the text is dropped as asked; opening projects themselves says it is not there yet.
+    prompts.answer(project);
+    prompts.answer(QStringLiteral("7"));
+    prompts.answer(QStringLiteral("6"));
+    commands.mnuOpen_Click();
+    EXPECT_EQ(prompts.asked().last().prompt,
+              QStringLiteral("proeqtis gaxsna jer ar aris SesaZlebeli."));
+    EXPECT_EQ(editorText(), QString());
+    EXPECT_TRUE(rulesHold());
+}
+
+// --- Start-up --------------------------------------------------------------------------
+
+TEST_F(Opening, TheStartUpEntryOpensOnePathOrAList)
+{
+    const QString a = file(QStringLiteral("a.html"), "a");
+    commands.comandopen(a, QString());
+    EXPECT_EQ(state().EditorPath(), a);
+    EXPECT_EQ(window.caption, QStringLiteral("Kelmora [") + a + QLatin1Char(']'));
+    EXPECT_TRUE(window.saveAsEnabled);
+
+    commands.closeAll();
+    const QString one = file(QStringLiteral("1.html"), "1");
+    const QString two = file(QStringLiteral("2 two.txt"), "2");
+    const QString three = file(QStringLiteral("3.css"), "3");
+    commands.comandopen(QStringLiteral("SIA"),
+                        one + QStringLiteral("\" \"") + two + QStringLiteral("\" \"") + three);
+    ASSERT_EQ(state().Docs().Count(), 3);
+    EXPECT_EQ(item(0).filepath, one);
+    EXPECT_EQ(item(1).filepath, two);
+    EXPECT_EQ(item(2).filepath, three);
+    EXPECT_EQ(state().DocIndex(), 2);
+    EXPECT_EQ(editorText(), QStringLiteral("3"));
+    EXPECT_TRUE(rulesHold());
+}
+
+TEST_F(Opening, AMissingStartUpFileIsSaidAndChangesNothing)
+{
+    ScriptedPrompts prompts({QStringLiteral("6")});
+    commands.comandopen(path(QStringLiteral("gone.html")), QString());
+    EXPECT_EQ(prompts.asked()[0].prompt, QStringLiteral("faili ver moiZebna."));
+    EXPECT_EQ(window.caption, QString());
+    EXPECT_EQ(state().EditorPath(), QString());
+}
+
+// --- UTF-8 text ------------------------------------------------------------------------
+
+TEST_F(Opening, UTF8TextKeepsItsEmptyLinesAndBecomesLatinKeys)
+{
+    // "ა", an empty line, "ბგ", after a byte-order mark, ending in a line break.
+    const QString utf8 = file(QStringLiteral("u.txt"),
+                              "\xEF\xBB\xBF\xE1\x83\x90\r\n\r\n\xE1\x83\x91\xE1\x83\x92 x\n");
+    ScriptedPrompts prompts({utf8});
+    commands.mnuUnopen_Click();
+    EXPECT_EQ(prompts.asked()[0].filter, QStringLiteral("Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*"));
+    EXPECT_EQ(editorText(), QStringLiteral("a\r\n\r\nbg x"));
+    EXPECT_EQ(state().EditorPath(), utf8);
+    EXPECT_EQ(window.caption, QStringLiteral("Kelmora [") + utf8 + QLatin1Char(']'));
+    EXPECT_TRUE(rulesHold());
+}
+
+TEST_F(Opening, UTF8TextBecomesANewDocumentBesideOpenOnes)
+{
+    open({file(QStringLiteral("a.html"), "a"), file(QStringLiteral("b.html"), "b")});
+    type(QStringLiteral(" typed"));
+    ScriptedPrompts prompts({file(QStringLiteral("u.txt"), "\xE1\x83\x93")});
+    commands.mnuUnopen_Click();
+    ASSERT_EQ(state().Docs().Count(), 3);
+    EXPECT_EQ(item(1).Value, QStringLiteral("b typed")) << "the current document kept its text";
+    EXPECT_EQ(item(2).Value, QStringLiteral("d"));
+    EXPECT_EQ(state().DocIndex(), 2);
+    EXPECT_TRUE(rulesHold());
+}
