@@ -6,11 +6,12 @@
 // ratio to iconv, then every figure as "bench: NAME VALUE UNIT", the last line being the
 // slowest conversion's time over iconv's for the same number of bytes.
 
+#include "benchmain.h"
+
 #include "conversions/conversioncommands.h"
 #include "conversions/conversions.h"
 #include "platform/bytetext.h"
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryFile>
 
@@ -18,7 +19,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <random>
 
 namespace {
@@ -52,7 +52,7 @@ std::string pairName(const TablePair& pair)
 
 // Indented, tagged lines of 60 to 100 bytes; each line's words are Latin or letters of one
 // of the given tables.
-QString htmlDocument(const QList<CodeTable>& letterTables)
+QString documentOfLetters(const QList<CodeTable>& letterTables)
 {
     static const char* const tags[][2] = {{"<p>", "</p>"},
                                           {"<td>", "</td>"},
@@ -84,7 +84,7 @@ QString htmlDocument(const QList<CodeTable>& letterTables)
 
 const QString& mixedDocument()
 {
-    static const QString document = htmlDocument(
+    static const QString document = documentOfLetters(
         {CodeTable::GRIGOLIA, CodeTable::QARTULI_KELMORADE, CodeTable::QARTULI_TEXT_UTF8,
          CodeTable::QARTULI_HEX_UTF8, CodeTable::RUSULI_KELMORADE, CodeTable::RUSULI_HEX});
     return document;
@@ -108,7 +108,7 @@ void iconvRun(benchmark::State& state)
         state.SkipWithError("no temporary files");
         return;
     }
-    input.write(textToBytes(htmlDocument({CodeTable::RUSULI_KELMORADE})));
+    input.write(textToBytes(documentOfLetters({CodeTable::RUSULI_KELMORADE})));
     input.flush();
     for (auto _ : state) {
         QProcess iconv;
@@ -124,52 +124,37 @@ void iconvRun(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * kDocumentSize);
 }
 
-// Google Benchmark's table, remembering each run's seconds per iteration for the lines
-// that follow it.
-class FigureReporter : public benchmark::ConsoleReporter
+void printFigures(const Figures& figures)
 {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred)
-                m_seconds[run.run_name.function_name] =
-                    run.real_accumulated_time / double(run.iterations);
+    const auto iconv = figures.find("iconv_cp1251_to_utf8");
+    if (iconv == figures.end()) {
+        std::printf("no iconv figure: no ratios\n");
+        return;
     }
-
-    void printFigures() const
-    {
-        const auto iconv = m_seconds.find("iconv_cp1251_to_utf8");
-        if (iconv == m_seconds.end()) {
-            std::printf("\nno iconv figure: no ratios\n");
-            return;
-        }
-        const double iconvSpeed = kDocumentSize / kMegabyte / iconv->second;
-        std::printf("\n%-58s %9s %9s\n", "", "MB/s", "vs iconv");
-        std::printf("%-58s %9.0f %9s\n", iconv->first.c_str(), iconvSpeed, "1.00");
-        double slowest = 0;
-        for (const auto& [name, seconds] : m_seconds) {
-            if (name == iconv->first)
-                continue;
-            // Both convert kDocumentSize bytes: the ratio of times is the ratio per byte.
-            const double ratio = seconds / iconv->second;
-            slowest = std::max(slowest, ratio);
-            std::printf("%-58s %9.0f %9.2f\n", name.c_str(), kDocumentSize / kMegabyte / seconds,
-                        ratio);
-        }
-        std::printf("\n");
-        for (const auto& [name, seconds] : m_seconds)
-            std::printf("bench: %s %.0f MB/s\n", name.c_str(), kDocumentSize / kMegabyte / seconds);
-        std::printf("bench: convert_slowest_vs_iconv %.2f ratio\n", slowest);
+    const double iconvSeconds = iconv->second.seconds;
+    std::printf("%-58s %9s %9s\n", "", "MB/s", "vs iconv");
+    std::printf("%-58s %9.0f %9s\n", iconv->first.c_str(), kDocumentSize / kMegabyte / iconvSeconds,
+                "1.00");
+    double slowest = 0;
+    for (const auto& [name, figure] : figures) {
+        if (name == iconv->first)
+            continue;
+        // Both convert kDocumentSize bytes: the ratio of times is the ratio per byte.
+        const double ratio = figure.seconds / iconvSeconds;
+        slowest = std::max(slowest, ratio);
+        std::printf("%-58s %9.0f %9.2f\n", name.c_str(), kDocumentSize / kMegabyte / figure.seconds,
+                    ratio);
     }
-
-private:
-    std::map<std::string, double> m_seconds;
-};
+    std::printf("\n");
+    for (const auto& [name, figure] : figures)
+        std::printf("bench: %s %.0f MB/s\n", name.c_str(),
+                    kDocumentSize / kMegabyte / figure.seconds);
+    std::printf("bench: convert_slowest_vs_iconv %.2f ratio\n", slowest);
+}
 
 void registerBenchmarks()
 {
+    openkodlist();
     for (const TablePair& pair : pairsInUse())
         benchmark::RegisterBenchmark(pairName(pair).c_str(), convert, pair)
             ->Unit(benchmark::kMillisecond)
@@ -183,13 +168,5 @@ void registerBenchmarks()
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    openkodlist();
-    benchmark::Initialize(&argc, argv);
-    registerBenchmarks();
-    FigureReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printFigures();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, registerBenchmarks, printFigures);
 }

@@ -8,6 +8,8 @@
 // the same atomic writer. After Google Benchmark's table it prints every figure as
 // "bench: NAME VALUE UNIT", with the ratios to the peer.
 
+#include "benchmain.h"
+
 #include "core/frmh.h"
 #include "documents/documentcommands.h"
 #include "platform/bytetext.h"
@@ -15,15 +17,13 @@
 #include "platform/filewriter.h"
 #include "platform/prompts.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <map>
+#include <string>
 
 namespace {
 
@@ -62,20 +62,13 @@ public:
     }
 };
 
-// A folder of HTML documents: lines of tags around Latin words and 8-bit Georgian letters.
+// A folder of HTML documents of the run's size.
 class DocumentFolder
 {
 public:
     explicit DocumentFolder(const DocumentRun& run)
     {
-        QByteArray line = "  <p class=\"note\">Kelmora ";
-        for (int letter = 0; letter < 33; ++letter)
-            line += char(0xC0 + letter);
-        line += " text</p>\r\n";
-        QByteArray content = "<html>\r\n<body>\r\n";
-        while (content.size() < run.size)
-            content += line;
-        content.truncate(run.size);
+        const QByteArray content = textToBytes(htmlDocument(run.size));
         for (int i = 0; i < run.documents; ++i) {
             paths << m_folder.filePath(
                 QStringLiteral("doc%1.html").arg(i, 4, 10, QLatin1Char('0')));
@@ -216,40 +209,17 @@ void editorSave(benchmark::State& state, DocumentRun run)
     }
 }
 
-// Google Benchmark's table, remembering each figure for the lines that follow it.
-class FigureReporter : public benchmark::ConsoleReporter
+void printFigures(const Figures& figures)
 {
-public:
-    FigureReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<benchmark::BenchmarkReporter::Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const auto& run : runs)
-            m_figures[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-
-    void printFigures() const
-    {
-        std::printf("\n");
-        for (const char* phase : {"open", "switch", "save"}) {
-            for (const DocumentRun& run : kRuns) {
-                const std::string suffix = std::string(phase) + "_" + std::to_string(run.documents);
-                const auto docs = m_figures.find("docs_" + suffix);
-                const auto peer = m_figures.find("editor_" + suffix);
-                if (docs == m_figures.end())
-                    continue;
-                std::printf("bench: docs_%s %.3f ms\n", suffix.c_str(), docs->second);
-                if (peer != m_figures.end() && peer->second > 0)
-                    std::printf("bench: docs_%s_vs_editor %.2f ratio\n", suffix.c_str(),
-                                docs->second / peer->second);
-            }
+    for (const char* phase : {"open", "switch", "save"}) {
+        for (const DocumentRun& run : kRuns) {
+            const std::string suffix = std::string(phase) + "_" + std::to_string(run.documents);
+            printFigure(figures, "docs_" + suffix);
+            printRatio(figures, "docs_" + suffix + "_vs_editor", "docs_" + suffix,
+                       "editor_" + suffix);
         }
     }
-
-private:
-    std::map<std::string, double> m_figures;
-};
+}
 
 void registerBenchmarks()
 {
@@ -272,14 +242,5 @@ void registerBenchmarks()
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    registerBenchmarks();
-    FigureReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printFigures();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, registerBenchmarks, printFigures);
 }

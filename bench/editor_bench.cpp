@@ -4,6 +4,8 @@
 // same moves of QPlainTextEdit's own cursor. After Google Benchmark's table it prints every
 // figure as "bench: NAME VALUE UNIT".
 
+#include "benchmain.h"
+
 #include "platform/bytetext.h"
 #include "platform/editorcontrol.h"
 
@@ -12,51 +14,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <map>
-#include <random>
-
 namespace {
 
 constexpr qsizetype kMegabyte = 1 << 20;
 constexpr int kCaretMoves = 10000;
-
-struct Tag
-{
-    const char* open;
-    const char* close;
-};
-
-// HTML source as the program's authors write it: indented, tagged lines of 60 to 100 bytes
-// mixing Latin words with words of 8-bit Georgian or Cyrillic letters (0xC0..0xFF).
-QString htmlDocument(qsizetype size)
-{
-    static const Tag tags[] = {{"<p>", "</p>"},
-                               {"<td>", "</td>"},
-                               {"<li>", "</li>"},
-                               {"<b>", "</b>"},
-                               {"<a href=\"page.html\">", "</a>"},
-                               {"<span class=\"note\">", "</span>"}};
-    std::mt19937 random(1234); // the same document on every run
-    const auto pick = [&random](int choices) { return int(random() % unsigned(choices)); };
-
-    QByteArray text("<html>\r\n<body>\r\n");
-    text.reserve(size + 128);
-    while (text.size() < size) {
-        const int lineLength = 60 + pick(41);
-        const Tag& tag = tags[pick(std::size(tags))];
-        QByteArray line(2 * pick(3), ' ');
-        line += tag.open;
-        while (line.size() < lineLength - 10) {
-            const bool eightBit = pick(2);
-            for (int length = 2 + pick(8); length > 0; --length)
-                line += eightBit ? char(0xC0 + pick(64)) : char('a' + pick(26));
-            line += ' ';
-        }
-        text += line + tag.close + "\r\n";
-    }
-    return bytesToText(text);
-}
 
 template <class Editor> void showEditor(Editor& editor)
 {
@@ -118,58 +79,18 @@ void qtCaret(benchmark::State& state, qsizetype size)
     }
 }
 
-// Google Benchmark's table, remembering each figure for the lines that follow it.
-class FigureReporter : public benchmark::ConsoleReporter
+void printFigures(const Figures& figures)
 {
-public:
-    FigureReporter() : ConsoleReporter(OO_Tabular) {} // plain text: the output goes to logs
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            m_figures[run.run_name.function_name] = {run.GetAdjustedRealTime(),
-                                                     benchmark::GetTimeUnitString(run.time_unit)};
-    }
-
-    void printFigures() const
-    {
-        std::printf("\n");
-        for (const char* name :
-             {"editor_text_1MB", "editor_text_10MB", "editor_selpos_1MB", "editor_selpos_10MB"})
-            print(name);
-        printRatio("editor_text_1MB_vs_qt", "editor_text_1MB", "qt_plaintext_1MB");
-        printRatio("editor_text_10MB_vs_qt", "editor_text_10MB", "qt_plaintext_10MB");
-        printRatio("editor_selpos_1MB_vs_qt", "editor_selpos_1MB", "qt_selpos_1MB");
-        printRatio("editor_selpos_10MB_vs_qt", "editor_selpos_10MB", "qt_selpos_10MB");
-        printRatio("editor_text_10MB_vs_1MB", "editor_text_10MB", "editor_text_1MB");
-        printRatio("editor_selpos_10MB_vs_1MB", "editor_selpos_10MB", "editor_selpos_1MB");
-    }
-
-private:
-    struct Figure
-    {
-        double value;
-        const char* unit;
-    };
-
-    void print(const char* name) const
-    {
-        const auto figure = m_figures.find(name);
-        if (figure != m_figures.end())
-            std::printf("bench: %s %.3f %s\n", name, figure->second.value, figure->second.unit);
-    }
-
-    void printRatio(const char* name, const char* measured, const char* against) const
-    {
-        const auto top = m_figures.find(measured);
-        const auto bottom = m_figures.find(against);
-        if (top != m_figures.end() && bottom != m_figures.end() && bottom->second.value > 0)
-            std::printf("bench: %s %.2f ratio\n", name, top->second.value / bottom->second.value);
-    }
-
-    std::map<std::string, Figure> m_figures;
-};
+    for (const char* name :
+         {"editor_text_1MB", "editor_text_10MB", "editor_selpos_1MB", "editor_selpos_10MB"})
+        printFigure(figures, name);
+    printRatio(figures, "editor_text_1MB_vs_qt", "editor_text_1MB", "qt_plaintext_1MB");
+    printRatio(figures, "editor_text_10MB_vs_qt", "editor_text_10MB", "qt_plaintext_10MB");
+    printRatio(figures, "editor_selpos_1MB_vs_qt", "editor_selpos_1MB", "qt_selpos_1MB");
+    printRatio(figures, "editor_selpos_10MB_vs_qt", "editor_selpos_10MB", "qt_selpos_10MB");
+    printRatio(figures, "editor_text_10MB_vs_1MB", "editor_text_10MB", "editor_text_1MB");
+    printRatio(figures, "editor_selpos_10MB_vs_1MB", "editor_selpos_10MB", "editor_selpos_1MB");
+}
 
 void registerBenchmarks()
 {
@@ -197,14 +118,5 @@ void registerBenchmarks()
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    registerBenchmarks();
-    FigureReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printFigures();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, registerBenchmarks, printFigures);
 }

@@ -109,6 +109,9 @@ void FrmH::buildControls()
     PWEB = new QWidget(surface);
     PWEB->setGeometry(0, kToolbarHeight, kInitialSidePanelWidth, 400);
     TAB1 = new QTabBar(PWEB);
+    TAB1->setExpanding(false);
+    TAB1->setElideMode(Qt::ElideRight);
+    TAB1->setUsesScrollButtons(false);
     TAB1->addTab(shownAsKeys("gaxsnili"));
     TAB1->addTab(shownAsKeys("failebi"));
     connect(TAB1, &QTabBar::currentChanged, this, [this](int index) { TAB1_Click(index + 1); });
@@ -368,15 +371,16 @@ void FrmH::PWEB_Resize()
 {
     const SidePanelPages pages =
         layOutSidePanel(pixelsToTwips(PWEB->width()), pixelsToTwips(PWEB->height()));
-    place(TAB1, toPixels(pages.tabs));
     place(TV, toPixels(pages.tree));
-    // The open and close buttons sit above the tree, at the panel's right edge.
+    // The open and close buttons sit above the tree, at the panel's right edge; the tabs
+    // take the rest of that row, shortening their captions when it is narrow.
     const int buttonSize = Cadd->sizeHint().height();
     Cdel->setGeometry(PWEB->width() - buttonSize - 2, TV->y() - buttonSize - 2, buttonSize,
                       buttonSize);
     Cadd->setGeometry(Cdel->x() - buttonSize - 2, Cdel->y(), buttonSize, buttonSize);
-    Cadd->raise();
-    Cdel->raise();
+    QRect tabs = toPixels(pages.tabs);
+    tabs.setRight(Cadd->x() - 3);
+    place(TAB1, tabs);
     place(Pfile, toPixels(pages.filePage));
     Pfile_Resize();
 }
