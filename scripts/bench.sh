@@ -10,5 +10,6 @@ here="$(cd "$(dirname "$0")" && pwd)"
 export QT_QPA_PLATFORM=offscreen
 cd "$here/../build/bench"
 ./bench/editor_bench
+./bench/keys_bench
 ./bench/convert_bench
 ./bench/documents_bench

@@ -189,6 +189,8 @@ void EditorEvents::TR_fals(qint16 hasSelection)
 
 void EditorEvents::TM1_Timer()
 {
-    if (clipboardHasText())
+    // Asking the clipboard can mean a round trip to the display server: only when a Paste
+    // item is there to enable.
+    if (!m_pasteMenu.isEmpty() && clipboardHasText())
         setEnabled(m_pasteMenu, true);
 }

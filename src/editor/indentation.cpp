@@ -77,11 +77,8 @@ Unindent unindentSelection(EditorControl& editor)
 {
     const qint32 start = editor.SelStart();
     if (editor.SelLength() == 0) {
-        if (start == 0)
-            return Unindent::Done;
-        if (start >= 2 && editor.TextRange(start - 2, 1) == QLatin1String("\r"))
-            return Unindent::Done; // at the start of a line
-        return Unindent::Backspace;
+        // At the start of the text or of a line nothing happens.
+        return lineStartOf(editor, start) == start ? Unindent::Done : Unindent::Backspace;
     }
     const QString selected = editor.SelText();
     if (!selected.contains(kLineBreak)) {

@@ -135,6 +135,23 @@ TEST(EditorControlSelection, BetweenCrAndLfIsTheEndOfTheLineAndOutsideIsClamped)
     EXPECT_EQ(editor.SelLength(), 2);
 }
 
+TEST(EditorControlSelection, RangesAndOneStepSelectionsCountLineBreaksAsTwo)
+{
+    EditorControl editor;
+    editor.setText(bytes("ab\r\ncd\r\nef"));
+    editor.setSelStart(9);
+    EXPECT_EQ(editor.TextRange(1, 4), bytes("b\r\nc"));
+    EXPECT_EQ(editor.TextRange(4, 2), bytes("cd"));
+    EXPECT_EQ(editor.TextRange(8, 100), bytes("ef"));
+    EXPECT_EQ(editor.SelStart(), 9) << "reading a range leaves the selection";
+
+    QSignalSpy moves(&editor, &EditorControl::SelChange);
+    editor.setSelection(4, 4);
+    EXPECT_EQ(moves.count(), 1);
+    EXPECT_EQ(editor.SelStart(), 4);
+    EXPECT_EQ(editor.SelText(), bytes("cd\r\n"));
+}
+
 TEST(EditorControlSelection, SelTextReplacesTheSelectionAndLeavesTheCaretAfterIt)
 {
     EditorControl editor;
