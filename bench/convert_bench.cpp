@@ -27,23 +27,6 @@ constexpr qsizetype kDocumentSize = 10 << 20;
 constexpr int kRuns = 5;
 constexpr double kMegabyte = 1 << 20;
 
-struct TablePair
-{
-    CodeTable source;
-    CodeTable target;
-    friend bool operator==(const TablePair&, const TablePair&) = default;
-};
-
-// Every pair a command converts with, and the selection view's UTF-8 to 8-bit decoding.
-QList<TablePair> pairsInUse()
-{
-    QList<TablePair> pairs{{CodeTable::QARTULI_TEXT_UTF8, CodeTable::QARTULI_KELMORADE}};
-    for (const ConversionCommand& command : conversionCommands())
-        if (!pairs.contains(TablePair{command.source, command.target}))
-            pairs << TablePair{command.source, command.target};
-    return pairs;
-}
-
 std::string pairName(const TablePair& pair)
 {
     return "convert_" + codeTableName(pair.source).toStdString() + "_to_" +
@@ -155,7 +138,7 @@ void printFigures(const Figures& figures)
 void registerBenchmarks()
 {
     openkodlist();
-    for (const TablePair& pair : pairsInUse())
+    for (const TablePair& pair : tablePairsInUse())
         benchmark::RegisterBenchmark(pairName(pair).c_str(), convert, pair)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(kRuns);

@@ -105,3 +105,13 @@ ConvertedSelection convertSelection(const ConversionCommand& command, const QStr
     const auto length = qint32(converted.size());
     return {std::move(converted), selStart, length};
 }
+
+QList<TablePair> tablePairsInUse()
+{
+    QList<TablePair> pairs{{CodeTable::QARTULI_TEXT_UTF8, CodeTable::QARTULI_KELMORADE}};
+    for (const ConversionCommand& command : conversionCommands()) {
+        if (!pairs.contains(TablePair{command.source, command.target}))
+            pairs << TablePair{command.source, command.target};
+    }
+    return pairs;
+}

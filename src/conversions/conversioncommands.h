@@ -19,6 +19,7 @@
 #include "conversions/codetables.h"
 
 #include <QLatin1String>
+#include <QList>
 #include <QString>
 
 #include <span>
@@ -40,6 +41,17 @@ struct ConversionCommand
     CodeTable source;
     CodeTable target;
 };
+
+// Two tables a conversion goes between, from source to target.
+struct TablePair
+{
+    CodeTable source;
+    CodeTable target;
+    friend bool operator==(const TablePair&, const TablePair&) = default;
+};
+// Every pair the program converts with: the commands' and the selection view's UTF-8 to
+// 8-bit decoding, each once.
+QList<TablePair> tablePairsInUse();
 
 // The commands in menu order: the nine of the edit menu, then the seven of the submenu.
 std::span<const ConversionCommand> conversionCommands();

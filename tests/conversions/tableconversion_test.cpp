@@ -31,23 +31,6 @@ QStringList list(std::initializer_list<const char*> entries)
     return result;
 }
 
-struct TablePair
-{
-    CodeTable source;
-    CodeTable target;
-    friend bool operator==(const TablePair&, const TablePair&) = default;
-};
-
-// Every pair a command converts with, and the selection view's UTF-8 to 8-bit decoding.
-QList<TablePair> pairsInUse()
-{
-    QList<TablePair> pairs{{CodeTable::QARTULI_TEXT_UTF8, CodeTable::QARTULI_KELMORADE}};
-    for (const ConversionCommand& command : conversionCommands())
-        if (!pairs.contains(TablePair{command.source, command.target}))
-            pairs << TablePair{command.source, command.target};
-    return pairs;
-}
-
 std::string pairName(const TablePair& pair)
 {
     return (codeTableName(pair.source) + QStringLiteral(" -> ") + codeTableName(pair.target))
@@ -201,12 +184,12 @@ TEST(TableConversion, CharactersBeyondTheByteRangePassThrough)
 
 TEST(TableConversionAgainstEntryByEntry, TheCommandsUseTwelvePairs)
 {
-    EXPECT_EQ(pairsInUse().size(), 12);
+    EXPECT_EQ(tablePairsInUse().size(), 12);
 }
 
 TEST(TableConversionAgainstEntryByEntry, AgreesOnRandomAndAdversarialTexts)
 {
-    for (const TablePair& pair : pairsInUse()) {
+    for (const TablePair& pair : tablePairsInUse()) {
         TextMaker maker(pair);
         for (int round = 0; round < 3000; ++round) {
             ASSERT_NO_FATAL_FAILURE(expectSameAsEntryByEntry(pair, maker.fromPieces()));
@@ -217,7 +200,7 @@ TEST(TableConversionAgainstEntryByEntry, AgreesOnRandomAndAdversarialTexts)
 
 TEST(TableConversionAgainstEntryByEntry, AgreesOnEveryEntryBesideEveryPieceOfItsTables)
 {
-    for (const TablePair& pair : pairsInUse()) {
+    for (const TablePair& pair : tablePairsInUse()) {
         const QStringList pieces = entryPieces({pair.source, pair.target});
         for (const QString& entry : codeTable(pair.source) + codeTable(pair.target))
             for (const QString& piece : pieces) {
@@ -229,7 +212,7 @@ TEST(TableConversionAgainstEntryByEntry, AgreesOnEveryEntryBesideEveryPieceOfIts
 
 TEST(TableConversionAgainstEntryByEntry, AgreesWithEveryByteAroundEverySource)
 {
-    for (const TablePair& pair : pairsInUse())
+    for (const TablePair& pair : tablePairsInUse())
         for (const QString& source : codeTable(pair.source))
             for (int b = 0; b < 256; ++b) {
                 const QString byte = byteText({b});
@@ -243,7 +226,7 @@ TEST(TableConversionAgainstEntryByEntry, AgreesOnEveryByteInARow)
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all += char(b);
-    for (const TablePair& pair : pairsInUse())
+    for (const TablePair& pair : tablePairsInUse())
         ASSERT_NO_FATAL_FAILURE(expectSameAsEntryByEntry(pair, bytesToText(all + all)));
 }
 
