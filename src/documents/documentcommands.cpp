@@ -174,7 +174,8 @@ bool DocumentCommands::refuseUnreadable(FileStatus status)
 {
     if (status == FileStatus::Readable)
         return false;
-    tell(refusalMessage(status), status == FileStatus::NotText ? kIconError : kIconMissingFile);
+    const bool notForTheEditor = status == FileStatus::NotText || status == FileStatus::TooLarge;
+    tell(refusalMessage(status), notForTheEditor ? kIconError : kIconMissingFile);
     return true;
 }
 
@@ -341,22 +342,9 @@ void DocumentCommands::listPicture(const QString& path)
 
 void DocumentCommands::openProject(const QString& path)
 {
+    // Until projects can be opened, nothing is asked or closed for one.
     if (refuseUnreadable(fileStatus(path)))
         return;
-    if (m_state.unsavedWork()) {
-        const QString answer =
-            MsgBoxa(QStringLiteral("ginaT gaxsnil failebSi cvlilebis damaxsovreba?"),
-                    QStringLiteral("NEW WEB"), kIconQuestion, 3, QString(), 40);
-        if (answer == kAnswerYes) {
-            if (SaveDocuments(QString(), -1) != SaveOutcome::Done)
-                return;
-        } else if (answer != kAnswerNo) {
-            return;
-        }
-    }
-    AddRecentFile(path);
-    closeAll();
-    m_window.enableSaveAs(true);
     WEB_Open(path);
 }
 
@@ -407,9 +395,14 @@ void DocumentCommands::selectDocumentNode(qint16 index)
 
 void DocumentCommands::TV_NodeClick(QTreeWidgetItem* node)
 {
+    // A click on a picture or a sound does nothing; any other document without text is
+    // refused by show(), after the editor was stored. A text document whose name reads like
+    // a picture's is shown like any other.
     const std::optional<qint16> tag = OpenFilesTreeView::tagOf(node);
+    if (!tag || *tag == m_state.DocIndex())
+        return;
     const int image = OpenFilesTreeView::imageOf(node);
-    if (!tag || *tag == m_state.DocIndex() || image == kPictureImage || image == kSoundImage)
+    if (m_state.Docs().Item(*tag).NoText && (image == kPictureImage || image == kSoundImage))
         return;
     const FlagOn switching(m_switchingDoc);
     if (!m_state.show(*tag))
@@ -450,8 +443,7 @@ void DocumentCommands::TV_DblClick()
 {
     const QTreeWidgetItem* node = m_window.tree().currentItem();
     const std::optional<qint16> tag = OpenFilesTreeView::tagOf(node);
-    const int image = OpenFilesTreeView::imageOf(node);
-    if (!tag || (image != kPictureImage && image != kSoundImage))
+    if (!tag || !m_state.Docs().Item(*tag).NoText)
         return;
     const Ithem& item = m_state.Docs().Item(*tag);
     static const QStringList previewed = {

@@ -4,6 +4,7 @@
 #include "platform/casefold.h"
 #include "platform/filewriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -101,6 +102,17 @@ QString untitledExtensionFor(const QString& text)
                                                                       : QStringLiteral(".TXT");
 }
 
+QString cleanFilePath(const QString& path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+QString fileIdentity(const QString& path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? cleanFilePath(path) : canonical;
+}
+
 FileStatus fileStatus(const QString& path)
 {
     const QFileInfo info(path);
@@ -117,6 +129,8 @@ DocumentFileRead readDocumentFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {FileStatus::Unreadable, {}};
+    if (file.size() > kLargestTextFile)
+        return {FileStatus::TooLarge, {}};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {FileStatus::Unreadable, {}};
@@ -134,6 +148,8 @@ QString refusalMessage(FileStatus status)
         return QStringLiteral("failis wakiTxva ver moxerxda.");
     case FileStatus::NotText:
         return QStringLiteral("es faili teqsti ar aris da redaqtorSi ver gaixsneba.");
+    case FileStatus::TooLarge:
+        return QStringLiteral("faili Zalian didia da redaqtorSi ver gaixsneba.");
     case FileStatus::Readable:
         break;
     }

@@ -42,7 +42,13 @@ QString untitledName(qint16 index, const QString& extension);
 // case, else ".TXT".
 QString untitledExtensionFor(const QString& text);
 
-enum class FileStatus { Readable, Missing, Unreadable, NotText };
+enum class FileStatus { Readable, Missing, Unreadable, NotText, TooLarge };
+
+// A path written the one way for comparing: whole, without "." and ".." and double slashes.
+QString cleanFilePath(const QString& path);
+// The file a path names: its final target when it exists (links followed), else its clean
+// path. Two paths with one identity are one file.
+QString fileIdentity(const QString& path);
 
 // Whether the file is there to be read (pictures and sounds are only listed, not read).
 FileStatus fileStatus(const QString& path);

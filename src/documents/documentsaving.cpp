@@ -20,6 +20,12 @@ void reportWriteFailure()
     MsgBoxa(kWriteFailed, QStringLiteral("ERROR"), kIconError, 1, QString(), 40);
 }
 
+void reportFileOfAnotherDocument()
+{
+    MsgBoxa(QStringLiteral("es faili sxva dokumentSic aris gaxsnili da ar Caiwera."),
+            QStringLiteral("ERROR"), kIconError, 1, QString(), 40);
+}
+
 } // namespace
 
 DocumentSaving::DocumentSaving(DocumentState& state, QWidget* dialogOwner)
@@ -35,11 +41,24 @@ SaveOutcome DocumentSaving::SaveDocuments(const QString& fileName, qint16 index)
     return saveDocumentTo(index, fileName);
 }
 
-bool DocumentSaving::writeDocument(qint16 index, const QString& path)
+bool DocumentSaving::writeDocument(qint16 index, const QString& path, Report report)
 {
-    // A picture or a sound holds no text: nothing is ever written over its file.
+    // A picture or a sound holds no text: nothing is ever written over its file. Nor over the
+    // file of another open document, whose text the next save would then write back.
     const std::optional<QString> text = m_state.writableText(index);
-    return text && WriteTextFile(path, *text);
+    if (!text)
+        return false;
+    if (m_state.fileOfAnotherDocument(index, path)) {
+        if (report == Report::EachFailure)
+            reportFileOfAnotherDocument();
+        return false;
+    }
+    if (!WriteTextFile(path, *text)) {
+        if (report == Report::EachFailure)
+            reportWriteFailure();
+        return false;
+    }
+    return true;
 }
 
 QString DocumentSaving::askFileName(const QString& proposedName, const QString& folder)
@@ -54,10 +73,8 @@ SaveOutcome DocumentSaving::saveDocumentTo(qint16 index, const QString& path)
         return SaveOutcome::Done;
     if (index == m_state.DocIndex())
         m_state.store();
-    if (!writeDocument(index, path)) {
-        reportWriteFailure();
+    if (!writeDocument(index, path, Report::EachFailure))
         return SaveOutcome::Failed;
-    }
     m_state.markSaved(index);
     return SaveOutcome::Done;
 }
@@ -71,10 +88,8 @@ SaveOutcome DocumentSaving::SaveFileChecked(const QString& proposedName, qint16 
         return SaveOutcome::Cancelled;
     if (index == m_state.DocIndex())
         m_state.store();
-    if (!writeDocument(index, path)) {
-        reportWriteFailure();
+    if (!writeDocument(index, path, Report::EachFailure))
         return SaveOutcome::Failed;
-    }
     m_state.takeFile(index, path);
     return SaveOutcome::Done;
 }
@@ -154,7 +169,7 @@ SaveOutcome DocumentSaving::saveEachDocument()
         if (item.NoText || (item.saved && !item.Changed))
             continue;
         if (item.saved) {
-            if (writeDocument(i, item.filepath))
+            if (writeDocument(i, item.filepath, Report::Summary))
                 m_state.markSaved(i);
             else
                 ++failedFiles;

@@ -39,7 +39,9 @@ private:
     SaveOutcome saveSingleFile();
     SaveOutcome saveEachDocument();
     SaveOutcome projectSave();
-    bool writeDocument(qint16 index, const QString& path);
+    // Whether each failure is told at once, or the caller tells them all together.
+    enum class Report { EachFailure, Summary };
+    bool writeDocument(qint16 index, const QString& path, Report report);
     QString askFileName(const QString& proposedName, const QString& folder);
 
     DocumentState& m_state;

@@ -57,11 +57,24 @@ bool DocumentState::unsavedWork() const
 
 qint16 DocumentState::indexOfFile(const QString& path) const
 {
+    const QString wanted = cleanFilePath(path);
     for (qint16 i = 0; i < m_docs.Count(); ++i) {
-        if (m_docs.Item(i).filepath == path)
+        const QString& file = m_docs.Item(i).filepath;
+        if (!file.isEmpty() && cleanFilePath(file) == wanted)
             return i;
     }
     return -1;
+}
+
+bool DocumentState::fileOfAnotherDocument(qint16 index, const QString& path) const
+{
+    const QString identity = fileIdentity(path);
+    for (qint16 i = 0; i < m_docs.Count(); ++i) {
+        const QString& file = m_docs.Item(i).filepath;
+        if (i != index && !file.isEmpty() && fileIdentity(file) == identity)
+            return true;
+    }
+    return false;
 }
 
 QString DocumentState::lastFileName() const

@@ -38,8 +38,12 @@ public:
     // Dropping everything now would lose something: changed or never saved text, or a
     // changed project.
     bool unsavedWork() const;
-    // The document whose file is exactly path (letter case counts), -1 when none.
+    // The document whose file is path however it is written (letter case counts), -1 when
+    // none.
     qint16 indexOfFile(const QString& path) const;
+    // Whether a document other than index has the file at path (links followed): writing
+    // one document over another's file would lose the other's text on its next save.
+    bool fileOfAnotherDocument(qint16 index, const QString& path) const;
     // What to reopen at the next start: the project's list file, the single file or the
     // current document's file ("" for none).
     QString lastFileName() const;

@@ -1,5 +1,7 @@
 #include "documents/opentree.h"
 
+#include <QSet>
+
 #include "core/collection.h"
 #include "documents/documentfiles.h"
 
@@ -99,16 +101,16 @@ QStringList siasorti(const QStringList& names)
         }
     }
     // Every slot left is filled with the first name not yet placed, if any is left.
-    const qsizetype placed = sorted.size();
-    for (qsizetype slot = placed; slot < names.size(); ++slot) {
-        QString next;
-        for (const QString& name : names) {
-            if (!sorted.contains(name)) {
-                next = name;
-                break;
-            }
+    QSet<QString> placed(sorted.cbegin(), sorted.cend());
+    for (const QString& name : names) {
+        if (sorted.size() == names.size())
+            break;
+        if (!placed.contains(name)) {
+            sorted << name;
+            placed.insert(name);
         }
-        sorted << next;
     }
+    while (sorted.size() < names.size())
+        sorted << QString();
     return sorted;
 }

@@ -7,6 +7,10 @@
 #include <QByteArray>
 #include <QString>
 
+// The largest file the program opens as text: the editor holds several copies of a text
+// and counts its positions in 32 bits.
+constexpr qint64 kLargestTextFile = qint64(256) << 20;
+
 QString bytesToText(const QByteArray& bytes);
 // Characters above U+00FF have no byte; callers that may hold them check isByteText first.
 QByteArray textToBytes(const QString& text);

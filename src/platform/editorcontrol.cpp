@@ -464,6 +464,8 @@ bool EditorControl::LoadFile(const QString& path, QString* error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot open the file: ") + file.errorString());
+    if (file.size() > kLargestTextFile)
+        return fail(QStringLiteral("the file is too large to edit"));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fail(QStringLiteral("cannot read the file: ") + file.errorString());

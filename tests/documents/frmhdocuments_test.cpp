@@ -5,7 +5,6 @@
 #include "core/menucaption.h"
 #include "core/progprops.h"
 #include "documents/documentcommands.h"
-#include "core/menucaption.h"
 #include "invariants.h"
 #include "platform/editorcontrol.h"
 #include "platform/settingsstore.h"

@@ -1,6 +1,7 @@
 #include "commandsfixture.h"
 
 #include "conversions/codetables.h"
+#include "platform/bytetext.h"
 
 #include <QDir>
 
@@ -238,33 +239,21 @@ TEST_F(Opening, TheOpenCommandListsPicturesWithoutPreviewAndRefusesBinaryText)
     EXPECT_TRUE(rulesHold());
 }
 
-TEST_F(Opening, AProjectDoesNotReplaceUnsavedTextWithoutAQuestion)
+TEST_F(Opening, AProjectChosenBeforeProjectsCanOpenDropsNothing)
 {
     const QString project = file(QStringLiteral("site.WEB"), "a.html\r\nSTOPF=a.html");
+    const QString page = file(QStringLiteral("b.html"), "b");
     type(QStringLiteral("unsaved"));
-    ScriptedPrompts prompts({project, QStringLiteral("2")});
+    commands.ofnen(page);
+    const qint16 documents = state().Docs().Count();
+    ScriptedPrompts prompts({project, QStringLiteral("6")});
     commands.mnuOpen_Click();
+    // It says so at once: no question, nothing saved, closed or dropped.
+    ASSERT_EQ(prompts.asked().size(), 2);
     EXPECT_EQ(prompts.asked()[1].prompt,
-              QStringLiteral("ginaT gaxsnil failebSi cvlilebis damaxsovreba?"));
-    EXPECT_EQ(prompts.asked()[1].title, QStringLiteral("NEW WEB"));
-    EXPECT_EQ(editorText(), QStringLiteral("unsaved"));
-
-    // Yes: the save dialog is cancelled, so nothing is dropped.
-    prompts.answer(project);
-    prompts.answer(QStringLiteral("6"));
-    prompts.answer(kNoAnswer);
-    commands.mnuOpen_Click();
-    EXPECT_EQ(prompts.asked()[4].kind, QStringLiteral("save"));
-    EXPECT_EQ(editorText(), QStringLiteral("unsaved"));
-
-    // No: the text is dropped as asked; opening projects themselves says it is not there yet.
-    prompts.answer(project);
-    prompts.answer(QStringLiteral("7"));
-    prompts.answer(QStringLiteral("6"));
-    commands.mnuOpen_Click();
-    EXPECT_EQ(prompts.asked().last().prompt,
               QStringLiteral("proeqtis gaxsna jer ar aris SesaZlebeli."));
-    EXPECT_EQ(editorText(), QString());
+    EXPECT_EQ(state().Docs().Count(), documents);
+    EXPECT_EQ(item(0).Value, QStringLiteral("unsaved"));
     EXPECT_TRUE(rulesHold());
 }
 
@@ -329,4 +318,20 @@ TEST_F(Opening, UTF8TextBecomesANewDocumentBesideOpenOnes)
     EXPECT_EQ(item(2).Value, QStringLiteral("d"));
     EXPECT_EQ(state().DocIndex(), 2);
     EXPECT_TRUE(rulesHold());
+}
+
+TEST_F(Opening, AFileTooLargeToEditIsRefusedAndChangesNothing)
+{
+    QFile huge(path(QStringLiteral("huge.html")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(kLargestTextFile + 1)); // sparse: no time or disk spent
+    huge.close();
+    type(QStringLiteral("kept"));
+    ScriptedPrompts prompts({QStringLiteral("6")});
+    commands.ofnen(huge.fileName());
+    ASSERT_EQ(prompts.asked().size(), 1);
+    EXPECT_EQ(prompts.asked()[0].prompt,
+              QStringLiteral("faili Zalian didia da redaqtorSi ver gaixsneba."));
+    EXPECT_EQ(editorText(), QStringLiteral("kept"));
+    EXPECT_EQ(state().Docs().Count(), 0);
 }

@@ -213,3 +213,44 @@ TEST_F(Saving, TheCollectionStateWithNothingOpenHasNothingToSave)
     commands.mnuSaveas_Click();
     EXPECT_EQ(prompts.asked().size(), 1) << "only the project question, for the listed picture";
 }
+
+// --- One file, one document ------------------------------------------------------------
+
+TEST_F(Saving, AFileIsOpenedOnceHoweverItsPathIsWritten)
+{
+    const QString page = file(QStringLiteral("a.html"), "orig");
+    const QString other = file(QStringLiteral("b.html"), "b");
+    open({page, other});
+    open({folders.root() + QStringLiteral("/./a.html")});
+    EXPECT_EQ(state().Docs().Count(), 2);
+    EXPECT_EQ(state().DocIndex(), 0);
+}
+
+TEST_F(Saving, TwoDocumentsOfOneFileAreNeverBothWrittenAsSaved)
+{
+    const QString page = file(QStringLiteral("a.html"), "orig");
+    const QString link = path(QStringLiteral("link.html"));
+    ASSERT_TRUE(QFile::link(page, link));
+    open({page});
+    type(QStringLiteral("-ONE"));
+    open({link});
+    type(QStringLiteral("-TWO"));
+    ASSERT_EQ(state().Docs().Count(), 2);
+
+    ScriptedPrompts prompts({QStringLiteral("7"), QStringLiteral("6")});
+    EXPECT_EQ(saveEverything(), SaveOutcome::Failed);
+    EXPECT_EQ(readFile(page), QByteArray("orig")) << "neither overwrites the other";
+    EXPECT_EQ(item(0).Changed, -1);
+    EXPECT_EQ(item(1).Changed, -1);
+    EXPECT_TRUE(state().unsavedWork()) << "the close still asks";
+
+    // Nor can Save As give one document another's file.
+    const QString other = file(QStringLiteral("b.html"), "b");
+    open({other});
+    prompts.answer(page);
+    prompts.answer(QStringLiteral("6"));
+    EXPECT_EQ(commands.SaveDocuments(QString(), state().DocIndex()), SaveOutcome::Failed);
+    EXPECT_EQ(prompts.asked().last().prompt,
+              QStringLiteral("es faili sxva dokumentSic aris gaxsnili da ar Caiwera."));
+    EXPECT_EQ(readFile(page), QByteArray("orig"));
+}

@@ -117,6 +117,19 @@ TEST_F(Tree, ClicksOnGroupsPicturesAndTheCurrentDocumentChangeNothing)
     EXPECT_TRUE(rulesHold());
 }
 
+TEST_F(Tree, ATextDocumentNamedLikeAPictureIsShownLikeAnyOther)
+{
+    openTexts({"a.html"});
+    commands.mnunewF_Click(2);
+    type(QStringLiteral("precious"));
+    commands.TV_AfterLabelEdit(1, QStringLiteral("logo.png"));
+    commands.TV_NodeClick(node(0));
+    EXPECT_EQ(state().DocIndex(), 0);
+    commands.TV_NodeClick(node(1));
+    EXPECT_EQ(state().DocIndex(), 1);
+    EXPECT_TRUE(editorText().endsWith(QStringLiteral("precious")));
+}
+
 TEST_F(Tree, AClickOnAnUnknownFileWithoutTextStoresAndKeepsTheEditor)
 {
     openTexts({"a.html"});
