@@ -6,6 +6,12 @@
 
 namespace {
 
+// A document's path as it is kept: clean and whole, or "" for no file.
+QString storedPath(const QString& path)
+{
+    return path.isEmpty() ? path : cleanFilePath(path);
+}
+
 const QString kNoTextMarker = QStringLiteral("<XXX>");
 
 } // namespace
@@ -57,10 +63,10 @@ bool DocumentState::unsavedWork() const
 
 qint16 DocumentState::indexOfFile(const QString& path) const
 {
-    const QString wanted = cleanFilePath(path);
+    // Documents keep their paths clean, so one cleaning of the wanted path serves.
+    const QString wanted = storedPath(path);
     for (qint16 i = 0; i < m_docs.Count(); ++i) {
-        const QString& file = m_docs.Item(i).filepath;
-        if (!file.isEmpty() && cleanFilePath(file) == wanted)
+        if (!wanted.isEmpty() && m_docs.Item(i).filepath == wanted)
             return i;
     }
     return -1;
@@ -202,7 +208,7 @@ qint16 DocumentState::appendShown(const QString& text, const QString& path, cons
         return -1;
     const auto index = qint16(m_docs.Count() - 1);
     Ithem& item = m_docs.Item(index);
-    item.filepath = path;
+    item.filepath = storedPath(path);
     item.FileTitle = title;
     item.saved = path.isEmpty() ? 0 : -1;
     item.Changed = changed ? -1 : 0;
@@ -223,7 +229,7 @@ qint16 DocumentState::appendNoText(const QString& path)
     const auto index = qint16(m_docs.Count() - 1);
     Ithem& item = m_docs.Item(index);
     item.NoText = -1;
-    item.filepath = path;
+    item.filepath = storedPath(path);
     item.FileTitle = fileTitleOf(path);
     item.saved = -1;
     return index;
@@ -285,7 +291,7 @@ void DocumentState::takeFile(qint16 index, const QString& path)
     if (!holdsText(index))
         return;
     Ithem& item = m_docs.Item(index);
-    item.filepath = path;
+    item.filepath = storedPath(path);
     item.FileTitle = fileTitleOf(path);
     item.saved = -1;
     item.Changed = 0;
@@ -296,7 +302,7 @@ void DocumentState::moveFile(qint16 index, const QString& path)
     if (index < 0 || index >= m_docs.Count())
         return;
     Ithem& item = m_docs.Item(index);
-    item.filepath = path;
+    item.filepath = storedPath(path);
     item.FileTitle = fileTitleOf(path);
     m_docs.setWEBChanged(-1);
 }
