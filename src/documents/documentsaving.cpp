@@ -41,18 +41,23 @@ SaveOutcome DocumentSaving::SaveDocuments(const QString& fileName, qint16 index)
     return saveDocumentTo(index, fileName);
 }
 
-bool DocumentSaving::writeDocument(qint16 index, const QString& path, Report report)
+bool DocumentSaving::writeDocument(qint16 index, const QString& path)
 {
-    // A picture or a sound holds no text: nothing is ever written over its file. Nor over the
-    // file of another open document, whose text the next save would then write back.
+    // Never over the file of another open document, whose text its next save would write
+    // back over this one.
+    if (m_state.fileOfAnotherDocument(index, path)) {
+        reportFileOfAnotherDocument();
+        return false;
+    }
+    return writeText(index, path, Report::EachFailure);
+}
+
+bool DocumentSaving::writeText(qint16 index, const QString& path, Report report)
+{
+    // A picture or a sound holds no text: nothing is ever written over its file.
     const std::optional<QString> text = m_state.writableText(index);
     if (!text)
         return false;
-    if (m_state.fileOfAnotherDocument(index, path)) {
-        if (report == Report::EachFailure)
-            reportFileOfAnotherDocument();
-        return false;
-    }
     if (!WriteTextFile(path, *text)) {
         if (report == Report::EachFailure)
             reportWriteFailure();
@@ -73,7 +78,7 @@ SaveOutcome DocumentSaving::saveDocumentTo(qint16 index, const QString& path)
         return SaveOutcome::Done;
     if (index == m_state.DocIndex())
         m_state.store();
-    if (!writeDocument(index, path, Report::EachFailure))
+    if (!writeDocument(index, path))
         return SaveOutcome::Failed;
     m_state.markSaved(index);
     return SaveOutcome::Done;
@@ -88,7 +93,7 @@ SaveOutcome DocumentSaving::SaveFileChecked(const QString& proposedName, qint16 
         return SaveOutcome::Cancelled;
     if (index == m_state.DocIndex())
         m_state.store();
-    if (!writeDocument(index, path, Report::EachFailure))
+    if (!writeDocument(index, path))
         return SaveOutcome::Failed;
     m_state.takeFile(index, path);
     return SaveOutcome::Done;
@@ -164,12 +169,15 @@ SaveOutcome DocumentSaving::saveEachDocument()
     int failedFiles = 0;
     bool failed = false;
     bool cancelled = false;
+    // One file written for two documents would keep only one's text: neither is written.
+    const QSet<QString> shared = m_state.sharedFiles();
     for (qint16 i = 0; i < m_state.Docs().Count(); ++i) {
         const Ithem& item = m_state.Docs().Item(i);
         if (item.NoText || (item.saved && !item.Changed))
             continue;
         if (item.saved) {
-            if (writeDocument(i, item.filepath, Report::Summary))
+            if (!shared.contains(fileIdentity(item.filepath)) &&
+                writeText(i, item.filepath, Report::Summary))
                 m_state.markSaved(i);
             else
                 ++failedFiles;

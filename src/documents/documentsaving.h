@@ -39,9 +39,13 @@ private:
     SaveOutcome saveSingleFile();
     SaveOutcome saveEachDocument();
     SaveOutcome projectSave();
+    // Writes a document's text to path, telling any failure; never over the file of another
+    // open document.
+    bool writeDocument(qint16 index, const QString& path);
     // Whether each failure is told at once, or the caller tells them all together.
     enum class Report { EachFailure, Summary };
-    bool writeDocument(qint16 index, const QString& path, Report report);
+    // The write alone, without looking at the other documents' files.
+    bool writeText(qint16 index, const QString& path, Report report);
     QString askFileName(const QString& proposedName, const QString& folder);
 
     DocumentState& m_state;

@@ -72,6 +72,22 @@ qint16 DocumentState::indexOfFile(const QString& path) const
     return -1;
 }
 
+QSet<QString> DocumentState::sharedFiles() const
+{
+    QSet<QString> seen;
+    QSet<QString> shared;
+    for (qint16 i = 0; i < m_docs.Count(); ++i) {
+        const QString& file = m_docs.Item(i).filepath;
+        if (file.isEmpty())
+            continue;
+        const QString identity = fileIdentity(file);
+        if (seen.contains(identity))
+            shared.insert(identity);
+        seen.insert(identity);
+    }
+    return shared;
+}
+
 bool DocumentState::fileOfAnotherDocument(qint16 index, const QString& path) const
 {
     const QString identity = fileIdentity(path);

@@ -13,6 +13,8 @@
 
 #include "core/collection.h"
 
+#include <QSet>
+
 #include <optional>
 
 class EditorText;
@@ -44,6 +46,8 @@ public:
     // Whether a document other than index has the file at path (links followed): writing
     // one document over another's file would lose the other's text on its next save.
     bool fileOfAnotherDocument(qint16 index, const QString& path) const;
+    // The files (by fileIdentity) that more than one document has.
+    QSet<QString> sharedFiles() const;
     // What to reopen at the next start: the project's list file, the single file or the
     // current document's file ("" for none).
     QString lastFileName() const;
