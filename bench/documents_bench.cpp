@@ -10,7 +10,7 @@
 
 #include "benchmain.h"
 
-#include "core/frmh.h"
+#include "app/frmh.h"
 #include "documents/documentcommands.h"
 #include "platform/bytetext.h"
 #include "platform/editorcontrol.h"

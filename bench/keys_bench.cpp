@@ -9,7 +9,7 @@
 
 #include "benchmain.h"
 
-#include "core/frmh.h"
+#include "app/frmh.h"
 #include "core/progprops.h"
 #include "documents/documentstate.h"
 #include "platform/displaymap.h"

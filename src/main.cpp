@@ -1,6 +1,6 @@
 #include "core/boxprompts.h"
-#include "core/frmh.h"
-#include "core/startup.h"
+#include "app/frmh.h"
+#include "app/startup.h"
 #include "platform/desktopshell.h"
 #include "platform/prompts.h"
 #include "platform/shell.h"

@@ -2,6 +2,7 @@
 
 #include "platform/bytetext.h"
 #include "platform/displaymap.h"
+#include "platform/resources.h"
 
 #include <QFile>
 
@@ -95,15 +96,13 @@ QString codeTableResourcePath(CodeTable table)
 
 void openkodlist()
 {
-    // The resources live in a static library; nothing else would pull them into the program.
-    Q_INIT_RESOURCE(kelmora);
     for (int t = 0; t < kCodeTableCount; ++t) {
         const auto table = CodeTable(t);
-        QFile resource(codeTableResourcePath(table));
-        if (!resource.open(QIODevice::ReadOnly))
+        const std::optional<QByteArray> resource = programResource(codeTableResourcePath(table));
+        if (!resource)
             qFatal("Kelmora cannot start: the code table %s is missing from the program",
                    kTableNames[t]);
-        loadedTables[t] = loadCodeTable(table, resource.readAll());
+        loadedTables[t] = loadCodeTable(table, *resource);
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include "conversions/clipboardtext.h"
 #include "conversions/conversioncommands.h"
-#include "core/frmh.h"
-#include "core/menucaption.h"
+#include "app/frmh.h"
+#include "menus/menucaption.h"
 #include "platform/busycursor.h"
 #include "platform/clipboard.h"
 #include "platform/editorcontrol.h"

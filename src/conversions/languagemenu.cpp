@@ -1,8 +1,8 @@
 #include "conversions/languagemenu.h"
 
 #include "conversions/keyboardmap.h"
-#include "core/frmh.h"
-#include "core/menucaption.h"
+#include "app/frmh.h"
+#include "menus/menucaption.h"
 #include "core/progprops.h"
 #include "documents/documentstate.h"
 #include "platform/casefold.h"

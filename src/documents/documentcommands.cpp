@@ -1,7 +1,7 @@
 #include "documents/documentcommands.h"
 
 #include "conversions/conversions.h"
-#include "core/menucaption.h"
+#include "menus/menucaption.h"
 #include "core/sharedroutines.h"
 #include "documents/documentfiles.h"
 #include "documents/documentwindow.h"

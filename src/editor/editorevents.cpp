@@ -1,7 +1,7 @@
 #include "editor/editorevents.h"
 
 #include "conversions/conversions.h"
-#include "core/frmh.h"
+#include "app/frmh.h"
 #include "core/progprops.h"
 #include "editor/indentation.h"
 #include "platform/clipboard.h"

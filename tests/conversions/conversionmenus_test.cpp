@@ -2,7 +2,7 @@
 
 #include "bytes.h"
 #include "core/collection.h"
-#include "core/frmh.h"
+#include "app/frmh.h"
 #include "core/progprops.h"
 #include "platform/clipboard.h"
 #include "platform/editorcontrol.h"

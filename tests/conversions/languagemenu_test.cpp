@@ -3,7 +3,7 @@
 
 #include "conversions/languagemenu.h"
 
-#include "core/menucaption.h"
+#include "menus/menucaption.h"
 #include "editor/editorwindow.h"
 
 namespace {

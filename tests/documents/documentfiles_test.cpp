@@ -1,7 +1,7 @@
 #include "documents/documentfiles.h"
 
 #include "core/boxprompts.h"
-#include "core/menucaption.h"
+#include "menus/menucaption.h"
 #include "support/testfolders.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // The document commands in the main window: its menus, buttons and close sequence.
 
-#include "core/frmh.h"
+#include "app/frmh.h"
 
-#include "core/menucaption.h"
+#include "menus/menucaption.h"
 #include "core/progprops.h"
 #include "documents/documentcommands.h"
 #include "invariants.h"

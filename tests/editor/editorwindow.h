@@ -6,9 +6,9 @@
 // the program holds (a line break is CR LF).
 
 #include "conversions/bytes.h"
-#include "core/frmh.h"
+#include "app/frmh.h"
 #include "core/progprops.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "documents/documentstate.h"
 #include "platform/casefold.h"
 #include "platform/editorcontrol.h"

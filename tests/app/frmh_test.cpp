@@ -1,4 +1,4 @@
-#include "core/frmh.h"
+#include "app/frmh.h"
 
 #include "core/progprops.h"
 #include "documents/documentstate.h"

@@ -1,6 +1,6 @@
-#include "core/closequestions.h"
+#include "app/closequestions.h"
 #include "core/collection.h"
-#include "core/mainlayout.h"
+#include "app/mainlayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
-#include "core/frmh.h"
+#include "app/frmh.h"
 #include "core/progprops.h"
 #include "support/testfolders.h"
 

@@ -6,8 +6,8 @@
 // layout, and the close sequence with its save questions and stored settings. The
 // commands themselves live with their subsystems.
 
-#include "core/closequestions.h"
-#include "core/startup.h"
+#include "app/closequestions.h"
+#include "app/startup.h"
 #include "documents/documentwindow.h"
 #include "documents/saveoutcome.h"
 #include "platform/displaymap.h"

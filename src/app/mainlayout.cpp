@@ -1,4 +1,4 @@
-#include "core/mainlayout.h"
+#include "app/mainlayout.h"
 
 MainLayout layOutMainWindow(const MainLayoutInput& in)
 {

@@ -1,4 +1,4 @@
-#include "core/menucaption.h"
+#include "menus/menucaption.h"
 
 #include <cstring>
 

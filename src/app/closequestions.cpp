@@ -1,4 +1,4 @@
-#include "core/closequestions.h"
+#include "app/closequestions.h"
 
 #include "core/collection.h"
 
