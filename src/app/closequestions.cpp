@@ -1,10 +1,10 @@
 #include "app/closequestions.h"
 
 #include "core/collection.h"
+#include "platform/bytetext.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kWantToSave = QStringLiteral("ginda cvlilebebis damaxsovreba?");
 const QString kWantToSaveYouAll = QStringLiteral("gindaT cvlilebebis damaxsovreba?");
 const QString kProjectTitle = QStringLiteral("Sag niemals nie");

@@ -1,16 +1,21 @@
 #include "app/frmh.h"
 
+#include "app/mainlayout.h"
 #include "conversions/codetables.h"
 #include "conversions/conversionmenus.h"
 #include "conversions/languagemenu.h"
+#include "core/commandguard.h"
 #include "core/frmboxa.h"
-#include "app/mainlayout.h"
-#include "menus/menucaption.h"
 #include "core/progprops.h"
 #include "core/sharedroutines.h"
 #include "documents/documentcommands.h"
+#include "documents/documentstate.h"
+#include "documents/editorcontroltext.h"
+#include "documents/opencommands.h"
+#include "documents/savecommands.h"
 #include "editor/editorevents.h"
 #include "menus/coolmenu.h"
+#include "menus/menuregistry.h"
 #include "platform/displaymap.h"
 #include "platform/editorcontrol.h"
 #include "platform/settingsstore.h"
@@ -40,8 +45,6 @@ const QString kLastFileSection = QStringLiteral("LastFile");
 const QString kLastFileKey = QStringLiteral("FN");
 const QString kArrowShown = QStringLiteral("t");
 const QString kArrowHidden = QStringLiteral("u");
-const QString kAnswerSave = QStringLiteral("6");
-const QString kAnswerGoOn = QStringLiteral("7");
 
 constexpr int kToolbarHeight = 30;
 constexpr int kInitialSidePanelWidth = 200;
@@ -72,24 +75,45 @@ FrmH::FrmH(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Kelmora"));
     resize(1000, 700);
     buildControls();
-    m_documents = std::make_unique<DocumentCommands>(static_cast<DocumentWindow&>(*this));
-    buildDocumentCommands();
-    new ConversionMenus(*this);
-    new LanguageMenu(*this);
-    // Last: it takes hold of every menu item that follows the text and the selection.
-    new EditorEvents(*this);
+    buildStatusBar();
+    m_editorText = std::make_unique<EditorControlText>(*T1);
+    m_documentState = std::make_unique<DocumentState>(*m_editorText);
+    m_registry = new MenuRegistry(*menuBar(), *this);
+    createSubsystems();
+    addFrameCommands();
 }
 
-FrmH::~FrmH() = default;
-
-DocumentState& FrmH::documents()
+FrmH::~FrmH()
 {
-    return m_documents->state();
+    // The subsystems hold this window as their context: they go first, while it is whole,
+    // and the editor's events find no subscriber while the controls go.
+    delete m_subsystems.editorEvents;
+    delete m_subsystems.language;
+    delete m_subsystems.conversions;
+    delete m_subsystems.documents;
+    m_subsystems = {};
+    delete m_registry;
 }
 
-DocumentCommands& FrmH::documentCommands()
+void FrmH::createSubsystems()
 {
-    return *m_documents;
+    m_subsystems.documents = new DocumentCommands(*this);
+    m_subsystems.conversions = new ConversionMenus(*this);
+    m_subsystems.language = new LanguageMenu(*this);
+    m_subsystems.editorEvents = new EditorEvents(*this);
+
+    DocumentCommands* documents = m_subsystems.documents;
+    connect(Cadd, &QToolButton::clicked, this,
+            [documents] { runGuarded([documents] { documents->opening().Cadd_Click(); }); });
+    connect(Cdel, &QToolButton::clicked, this,
+            [documents] { runGuarded([documents] { documents->saving().Cdel_Click(); }); });
+}
+
+void FrmH::addFrameCommands()
+{
+    mnuabzac = m_registry->add(m_registry->menu("mnuExtras"),
+                               {"mnuabzac", QStringLiteral("#| |") + eightBitGeorgian("abzaci")},
+                               [this] { mnuabzac_Click(); });
 }
 
 void FrmH::buildControls()
@@ -151,72 +175,48 @@ void FrmH::buildControls()
     TXTtargmna->setReadOnly(true);
     TXTtargmna->hide();
 
-    for (const char* key : {"kMain", "SK", "SST", "SLN", "KOL"}) {
+    m_arrowCaption = kArrowShown;
+    lbWEBshov->setText(QStringLiteral("\u25C0"));
+
+    // Tests find the frame's controls by these names.
+    const std::pair<QObject*, const char*> named[] = {{PHTbar, "PHTbar"},
+                                                      {PWEB, "PWEB"},
+                                                      {TAB1, "TAB1"},
+                                                      {TV, "TV"},
+                                                      {Cadd, "Cadd"},
+                                                      {Cdel, "Cdel"},
+                                                      {Pfile, "Pfile"},
+                                                      {DR, "DR"},
+                                                      {FOL, "FOL"},
+                                                      {FIL, "FIL"},
+                                                      {LF, "LF"},
+                                                      {PGm, "PGm"},
+                                                      {PTfon, "PTfon"},
+                                                      {T1, "T1"},
+                                                      {Pmarker, "Pmarker"},
+                                                      {TXTtargmna, "TXTtargmna"},
+                                                      {lbWEBshov, "lbWEBshov"}};
+    for (const auto& [control, name] : named)
+        control->setObjectName(QLatin1String(name));
+}
+
+void FrmH::buildStatusBar()
+{
+    const char* const keys[] = {"kMain", "SK", "SST", "SLN", "KOL"};
+    for (size_t i = 0; i < m_panels.size(); ++i) {
         auto* panel = new QLabel(this);
-        m_panels.insert(QString::fromLatin1(key), panel);
-        if (m_panels.size() == 1)
+        panel->setObjectName(QLatin1String(keys[i]));
+        m_panels[i] = panel;
+        if (i == 0)
             statusBar()->addWidget(panel, 1);
         else
             statusBar()->addPermanentWidget(panel);
     }
-
-    // Menus appear on the bar once they hold a command.
-    mnuFile =
-        menuBar()->addMenu(menuCaption(QStringLiteral("faili"), DisplayMapKind::GeorgianKeys));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuEdit = menuBar()->addMenu(
-        menuCaption(QStringLiteral("redaqtireba"), DisplayMapKind::GeorgianKeys));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    for (QMenu* menu : {mnuFile, mnuEdit})
-        menu->menuAction()->setVisible(false);
-    mnuabzac = new QAction(this);
-    mnuabzac->setCheckable(true);
-
-    m_arrowCaption = kArrowShown;
-    lbWEBshov->setText(QStringLiteral("\u25C0"));
 }
 
-QAction* FrmH::addCommand(QMenu* menu, const char* name, const QString& caption,
-                          const QKeySequence& shortcut, std::function<void()> handler,
-                          DisplayMapKind map)
+void FrmH::setStatus(StatusPanel panel, const QString& text)
 {
-    QAction* action = menu->addAction(menuCaption(caption, map));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, std::move(handler));
-    menu->menuAction()->setVisible(true);
-    return action;
-}
-
-void FrmH::buildDocumentCommands()
-{
-    DocumentCommands* documents = m_documents.get();
-    QMenu* mnunew =
-        mnuFile->addMenu(menuCaption(QStringLiteral("axali"), DisplayMapKind::GeorgianKeys));
-    addCommand(mnunew, "mnunewF0", QStringLiteral("HTML ") + eightBitGeorgian("faili"),
-               QKeySequence(Qt::CTRL | Qt::Key_H), [documents] { documents->mnunewF_Click(0); });
-    addCommand(mnunew, "mnunewF2", eightBitGeorgian("teqst faili"), {},
-               [documents] { documents->mnunewF_Click(2); });
-    addCommand(
-        mnuFile, "mnuOpen", QStringLiteral("gaxsna"), QKeySequence::Open,
-        [documents] { documents->mnuOpen_Click(); }, DisplayMapKind::GeorgianKeys);
-    addCommand(mnuFile, "mnuUnopen", QStringLiteral("UTF8 ") + eightBitGeorgian("gaxsna"), {},
-               [documents] { documents->mnuUnopen_Click(); });
-    mnuSave = addCommand(
-        mnuFile, "mnuSave", QStringLiteral("Cawera"), QKeySequence(Qt::CTRL | Qt::Key_S),
-        [documents] { documents->mnuSave_Click(); }, DisplayMapKind::GeorgianKeys);
-    mnuSaveas = addCommand(
-        mnuFile, "mnuSaveas", QStringLiteral("Cawera rogorc"), QKeySequence(Qt::CTRL | Qt::Key_W),
-        [documents] { documents->mnuSaveas_Click(); }, DisplayMapKind::GeorgianKeys);
-    mnuSave->setEnabled(false);
-    mnuSaveas->setEnabled(false);
-    connect(Cadd, &QToolButton::clicked, this, [documents] { documents->Cadd_Click(); });
-    connect(Cdel, &QToolButton::clicked, this, [documents] { documents->Cdel_Click(); });
-}
-
-QLabel* FrmH::StatusPanel(const QString& key) const
-{
-    return m_panels.value(key);
+    m_panels[size_t(panel)]->setText(text);
 }
 
 // --- Start-up entries ----------------------------------------------------------------
@@ -247,7 +247,7 @@ void FrmH::comandopen(const QString& first, const QString& second)
 {
     showPlain();
     QApplication::processEvents();
-    m_documents->comandopen(first, second);
+    runGuarded([&] { m_subsystems.documents->opening().comandopen(first, second); });
 }
 
 // --- Load --------------------------------------------------------------------------------
@@ -263,7 +263,7 @@ void FrmH::Form_Load()
         const DocumentState::TextLoading loading(documents());
         HelpObj = new HelpCallBack(this);
         InstallCoolMenu(this, HelpObj);
-        StatusPanel(QStringLiteral("kMain"))->clear();
+        setStatus(StatusPanel::Main, QString());
         openkodlist();
         applyEditorAppearance();
     }
@@ -300,14 +300,7 @@ void FrmH::applyEditorAppearance()
     // Without an options file every field is empty: keep the editor's own font then, and
     // never paint the text in the colour of its background.
     T1->setRightMargin(pixelsToTwips(T1->width()) + 300);
-    FontRecord font = T1->fontRecord();
-    if (!Props.stfont.isEmpty())
-        font.family = Props.stfont;
-    if (Props.stfsiz > 0)
-        font.pointSize = Props.stfsiz;
-    font.bold = Props.bold != 0;
-    font.italic = Props.italik != 0;
-    T1->setFontRecord(font);
+    T1->setFontRecord(editorFontFromOptions(T1->fontRecord(), Props.stfont));
     if (Props.backcolor != Props.forekolor) {
         T1->setBackColor(Props.backcolor);
         T1->setForeColor(Props.forekolor);
@@ -424,8 +417,20 @@ void FrmH::ToggleWebPanel(qint16 show)
 void FrmH::lbWEBshov_Click()
 {
     ToggleWebPanel(m_arrowCaption != kArrowShown ? -1 : 0);
+    applyWrapMargin();
+}
+
+void FrmH::applyWrapMargin()
+{
     const int editorTwips = pixelsToTwips(T1->width());
     T1->setRightMargin(mnuabzac->isChecked() ? editorTwips * 50 : editorTwips - 260);
+}
+
+void FrmH::mnuabzac_Click()
+{
+    // The long-line mode: lines run on far beyond the window's edge, or wrap inside it.
+    const int editorTwips = pixelsToTwips(T1->width());
+    T1->setRightMargin(mnuabzac->isChecked() ? editorTwips * 20 : editorTwips - 260);
 }
 
 // --- Splitter ----------------------------------------------------------------------------
@@ -537,11 +542,12 @@ bool FrmH::eventFilter(QObject* watched, QEvent* event)
 
 void FrmH::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (!mnuEdit->isEmpty())
-        mnuEdit->popup(event->globalPos());
+    QMenu& edit = m_registry->menu("mnuEdit");
+    if (!edit.isEmpty())
+        edit.popup(event->globalPos());
 }
 
-// --- What the document commands use of the window --------------------------------------
+// --- Services of the frame -------------------------------------------------------------
 
 void FrmH::showTreePage()
 {
@@ -554,14 +560,15 @@ void FrmH::showSidePanel()
         lbWEBshov_Click();
 }
 
-void FrmH::enableSave(bool enabled)
+void FrmH::showDecodedView(bool shown)
 {
-    mnuSave->setEnabled(enabled);
+    TranslationShown = shown ? -1 : 0;
+    Form_Resize();
 }
 
-void FrmH::enableSaveAs(bool enabled)
+void FrmH::setDecodedViewText(const QString& byteText)
 {
-    mnuSaveas->setEnabled(enabled);
+    TXTtargmna->setPlainText(DisplayMap::get(DisplayMapKind::GeorgianIso).toShown(byteText));
 }
 
 bool FrmH::ctrlDown() const
@@ -569,48 +576,28 @@ bool FrmH::ctrlDown() const
     return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
 }
 
-bool FrmH::linesUnwrapped() const
+bool FrmH::showPicture(const QString& path)
 {
-    return mnuabzac->isChecked();
-}
-
-void FrmH::showPicture(const QString& path)
-{
-    BOXa().showpik(path, this);
-}
-
-void FrmH::writePageSkeleton()
-{
-    // The page skeleton comes with the tag commands; until then a new page starts empty.
+    return BOXa().showpik(path, this);
 }
 
 // --- Close -------------------------------------------------------------------------------
 
-void FrmH::htmlbarklick(int /*toolbarCode*/)
-{
-    // The tag toolbar's buttons come with the tag toolbar.
-}
-
 qint16 FrmH::cvlaprufen()
 {
-    return m_documents->cvlaprufen();
+    return m_subsystems.documents->saving().cvlaprufen();
 }
 
 qint16 FrmH::NewInWeb()
 {
-    return m_documents->NewInWeb();
+    return m_subsystems.documents->saving().NewInWeb();
 }
 
 EditorCloseState FrmH::editorCloseState() const
 {
-    const DocumentState& state = m_documents->state();
+    const DocumentState& state = *m_documentState;
     return {state.DocsMode() != 0, state.EditorPath(), state.EditorChanged() != 0,
             T1->TextLength() == 0};
-}
-
-SaveOutcome FrmH::SaveDocuments(QString& fileName, qint16& index)
-{
-    return m_documents->SaveDocuments(fileName, index);
 }
 
 void FrmH::closeEvent(QCloseEvent* event)
@@ -627,48 +614,50 @@ void FrmH::closeEvent(QCloseEvent* event)
 
 void FrmH::Form_QueryUnload(bool& cancel)
 {
-    try {
+    // A failure before the questions are settled keeps the program running: closing then
+    // could lose what the questions were about.
+    cancel = true;
+    const bool settled = runGuarded([&] {
         if (const auto question = closeQuestion(editorCloseState(), documents().Docs())) {
-            const QString answer =
-                MsgBoxa(question->prompt, question->title, kIconQuestion, 3, QString(), 40);
-            if (answer == kAnswerSave) {
-                QString fileName;
-                qint16 index = -1;
+            switch (askToSave(question->prompt, question->title, kIconQuestion)) {
+            case SaveChoice::Save:
                 // Closing after a cancelled or failed save would lose the text.
-                if (SaveDocuments(fileName, index) != SaveOutcome::Done ||
-                    unsavedWorkRemains(editorCloseState(), documents().Docs())) {
-                    cancel = true;
+                if (m_subsystems.documents->saving().SaveDocuments(QString(), -1) !=
+                        SaveOutcome::Done ||
+                    unsavedWorkRemains(editorCloseState(), documents().Docs()))
                     return;
-                }
-            } else if (answer != kAnswerGoOn) {
-                cancel = true;
+                break;
+            case SaveChoice::Discard:
+                break;
+            case SaveChoice::Cancel:
                 return;
             }
         }
-    } catch (const std::exception& error) {
-        cancel = true;
-        MsgBoxa(QString::fromLatin1(error.what()), QString(), kIconError, 1, QString(), 40);
-        return;
-    }
-    storeSettingsAndRelease();
+        cancel = false;
+    });
+    if (settled && !cancel)
+        storeSettingsAndRelease();
 }
 
 void FrmH::storeSettingsAndRelease()
 {
+    bool stored = true;
     if (Props.winpoz) {
         const QPoint position =
             (isMaximized() || isMinimized()) ? normalGeometry().topLeft() : pos();
-        SettingsStore::write(kWinPosSection, QStringLiteral("X"),
-                             QString::number(pixelsToTwips(position.x())));
-        SettingsStore::write(kWinPosSection, QStringLiteral("Y"),
-                             QString::number(pixelsToTwips(position.y())));
+        stored &= SettingsStore::write(kWinPosSection, QStringLiteral("X"),
+                                       QString::number(pixelsToTwips(position.x())));
+        stored &= SettingsStore::write(kWinPosSection, QStringLiteral("Y"),
+                                       QString::number(pixelsToTwips(position.y())));
     }
     if (Props.lastfile) {
         const QString lastFile = documents().lastFileName();
         if (!lastFile.isEmpty())
-            SettingsStore::write(kLastFileSection, kLastFileKey, lastFile);
+            stored &= SettingsStore::write(kLastFileSection, kLastFileKey, lastFile);
     }
-    m_documents->closeAll();
+    if (!stored)
+        tellUser(QStringLiteral("fanjris adgilisa da bolo failis damaxsovreba ver moxerxda."));
+    m_subsystems.documents->saving().closeAll();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible())
             window->close();

@@ -17,6 +17,7 @@
 // is a selection.
 
 #include "conversions/codetables.h"
+#include "core/textedit.h"
 
 #include <QLatin1String>
 #include <QList>
@@ -40,6 +41,7 @@ struct ConversionCommand
     ConversionScope scope;
     CodeTable source;
     CodeTable target;
+    int helpNumber; // the menu help text (and icon) of the item
 };
 
 // Two tables a conversion goes between, from source to target.
@@ -55,19 +57,13 @@ QList<TablePair> tablePairsInUse();
 
 // The commands in menu order: the nine of the edit menu, then the seven of the submenu.
 std::span<const ConversionCommand> conversionCommands();
-// The caption of the submenu mnukonvert ("konvertirebis funqciebi", 8-bit layout).
-QLatin1String konvertSubmenuCaption();
 
 // The command's conversion of a text (the whole text or the selected text).
 QString convertText(const ConversionCommand& command, const QString& text);
 
-// What a selection command leaves in the editor: the converted text, selected from where
+// What a selection command does: the selection becomes its conversion, selected from where
 // the old selection started, however much longer or shorter it became.
-struct ConvertedSelection
-{
-    QString text;
-    qint32 selStart;
-    qint32 selLength;
-};
-ConvertedSelection convertSelection(const ConversionCommand& command, const QString& selectedText,
-                                    qint32 selStart);
+TextEdit convertSelection(const ConversionCommand& command, const QString& selectedText,
+                          qint32 selStart);
+// What a whole-text command does: the text becomes its conversion, the caret at the start.
+TextEdit convertWholeText(const ConversionCommand& command, const QString& text);

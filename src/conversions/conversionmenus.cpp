@@ -2,8 +2,9 @@
 
 #include "conversions/clipboardtext.h"
 #include "conversions/conversioncommands.h"
-#include "app/frmh.h"
-#include "menus/menucaption.h"
+#include "core/commandcontext.h"
+#include "core/editapplier.h"
+#include "menus/menuregistry.h"
 #include "platform/busycursor.h"
 #include "platform/clipboard.h"
 #include "platform/editorcontrol.h"
@@ -12,17 +13,38 @@
 
 #include <optional>
 
-ConversionMenus::ConversionMenus(FrmH& window) : QObject(&window), m_window(window)
+namespace {
+
+EnableRule ruleOf(const ConversionCommand& command)
 {
-    mnukonvert = new QMenu(menuCaption(konvertSubmenuCaption()), &window);
-    mnukonvert->setObjectName(QStringLiteral("mnukonvert"));
+    // The submenu as a whole needs text; its items need nothing more.
+    if (command.menu == ConversionMenu::Konvert)
+        return EnableRule::Always;
+    return command.scope == ConversionScope::WholeText ? EnableRule::NeedsText
+                                                       : EnableRule::NeedsSelection;
+}
+
+} // namespace
+
+ConversionMenus::ConversionMenus(CommandContext& context)
+    : QObject(&context.owner()), m_context(context)
+{
+    MenuRegistry& registry = context.registry();
+    QMenu& edit = registry.menu("mnuEdit");
+    QMenu* mnukonvert = nullptr;
     for (const ConversionCommand& command : conversionCommands()) {
-        QMenu* menu = command.menu == ConversionMenu::Edit ? window.mnuEdit : mnukonvert;
-        const QString name = command.name;
-        window.addCommand(menu, name.toLatin1().constData(), command.caption,
-                          QKeySequence(command.shortcutKey), [this, &command] { run(command); });
+        if (command.menu == ConversionMenu::Konvert && !mnukonvert) {
+            mnukonvert = &registry.placeSubmenu(edit, "mnukonvert", EnableRule::NeedsText);
+        }
+        QMenu& menu = command.menu == ConversionMenu::Edit ? edit : *mnukonvert;
+        const QString caption =
+            QStringLiteral("|%1|").arg(command.helpNumber) + QString(command.caption);
+        const QByteArray name = QString(command.name).toLatin1();
+        registry.add(menu,
+                     {name.constData(), caption, DisplayMapKind::GeorgianIso,
+                      QKeySequence(command.shortcutKey), ruleOf(command)},
+                     [this, &command] { run(command); });
     }
-    window.mnuEdit->addMenu(mnukonvert);
 }
 
 void ConversionMenus::run(const ConversionCommand& command)
@@ -42,35 +64,28 @@ void ConversionMenus::run(const ConversionCommand& command)
 
 void ConversionMenus::convertWholeText(const ConversionCommand& command)
 {
-    EditorControl* editor = m_window.T1;
+    EditorControl& editor = m_context.editor();
     // The submenu's commands skip an empty text and show the busy pointer meanwhile.
     std::optional<BusyCursor> busy;
     if (command.menu == ConversionMenu::Konvert) {
-        if (editor->TextLength() == 0)
+        if (editor.TextLength() == 0)
             return;
         busy.emplace();
     }
-    // Written back as one edit, so that it marks the document changed and can be undone.
-    const QString converted = convertText(command, editor->Text());
-    editor->selectAll();
-    editor->setSelText(converted);
-    editor->setSelStart(0);
+    applyEdit(editor, ::convertWholeText(command, editor.Text()));
 }
 
 void ConversionMenus::convertSelection(const ConversionCommand& command)
 {
-    EditorControl* editor = m_window.T1;
-    const ConvertedSelection result =
-        ::convertSelection(command, editor->SelText(), editor->SelStart());
-    editor->setSelText(result.text);
-    editor->setSelection(result.selStart, result.selLength);
+    EditorControl& editor = m_context.editor();
+    applyEdit(editor, ::convertSelection(command, editor.SelText(), editor.SelStart()));
 }
 
 void ConversionMenus::encodeAndCopy(const ConversionCommand& command)
 {
-    EditorControl* editor = m_window.T1;
-    const QString selected = editor->SelText();
+    const EditorControl& editor = m_context.editor();
+    const QString selected = editor.SelText();
     const QString encoded = convertText(command, selected);
     setClipboardData(
-        byteTextMimeData(encodeAndCopyClipboardText(selected, editor->displayMap()), encoded));
+        byteTextMimeData(encodeAndCopyClipboardText(selected, editor.displayMap()), encoded));
 }

@@ -7,25 +7,22 @@
 #include <QObject>
 
 struct ConversionCommand;
-class FrmH;
-class QMenu;
+class CommandContext;
 
 class ConversionMenus : public QObject
 {
     Q_OBJECT
 
 public:
-    // Adds the commands to the window's edit menu.
-    explicit ConversionMenus(FrmH& window);
+    // Adds the commands to the edit menu.
+    explicit ConversionMenus(CommandContext& context);
 
     void run(const ConversionCommand& command);
-
-    QMenu* mnukonvert;
 
 private:
     void convertWholeText(const ConversionCommand& command);
     void convertSelection(const ConversionCommand& command);
     void encodeAndCopy(const ConversionCommand& command);
 
-    FrmH& m_window;
+    CommandContext& m_context;
 };

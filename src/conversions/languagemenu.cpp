@@ -1,10 +1,10 @@
 #include "conversions/languagemenu.h"
 
 #include "conversions/keyboardmap.h"
-#include "app/frmh.h"
-#include "menus/menucaption.h"
 #include "core/progprops.h"
 #include "documents/documentstate.h"
+#include "menus/menucaption.h"
+#include "menus/menuregistry.h"
 #include "platform/casefold.h"
 #include "platform/editorcontrol.h"
 
@@ -41,71 +41,56 @@ constexpr int kCtrlY = 25;
 
 } // namespace
 
-LanguageMenu::LanguageMenu(FrmH& window) : QObject(&window), m_window(window)
+LanguageMenu::LanguageMenu(CommandContext& context) : QObject(&context.owner()), m_context(context)
 {
-    mnuena =
-        window.menuBar()->addMenu(menuCaption(QStringLiteral("ena"), DisplayMapKind::GeorgianKeys));
-    mnuena->setObjectName(QStringLiteral("mnuena"));
+    MenuRegistry& registry = context.registry();
+    QMenu& mnuena = registry.menu("mnuena");
     auto* group = new QActionGroup(this);
     for (int index = 0; index < 4; ++index) {
         const ModeItem& item = kModes[index];
         const QString caption = eightBitGeorgian(item.georgianWord) + QLatin1String(item.latinWord);
-        QAction* action = window.addCommand(mnuena, item.name, caption, item.shortcut,
-                                            [this, index] { mnuens_Click(index); });
+        QAction* action =
+            registry.add(mnuena, {item.name, caption, DisplayMapKind::GeorgianIso, item.shortcut},
+                         [this, index] { mnuens_Click(index); });
         action->setCheckable(true);
         group->addAction(action);
         mnuens << action;
     }
-    mnuens[Latin]->setChecked(true);
-    connect(window.T1, &EditorControl::KeyPress, this, &LanguageMenu::T1_KeyPress);
-}
-
-LanguageMenu::Mode LanguageMenu::mode() const
-{
-    for (int index = 0; index < mnuens.size(); ++index) {
-        if (mnuens[index]->isChecked())
-            return Mode(index);
-    }
-    return Latin;
+    mnuens[int(context.languageMode())]->setChecked(true);
 }
 
 void LanguageMenu::mnuens_Click(int index)
 {
     const ModeItem& item = kModes[index];
+    const auto mode = LanguageMode(index);
+    m_context.setLanguageMode(mode);
     mnuens[index]->setChecked(true);
-    CaseFold::setRussianPairs(index == Russian);
+    CaseFold::setRussianPairs(mode == LanguageMode::Russian);
 
     // The font comes from the options at the moment of the click. Without an options file
     // the name and size are empty: the editor keeps its own then, in the new mode's map.
-    EditorControl* editor = m_window.T1;
-    FontRecord font = editor->fontRecord();
-    const QString& family = Props.*item.font;
-    if (!family.isEmpty())
-        font.family = family;
-    if (Props.stfsiz > 0)
-        font.pointSize = Props.stfsiz;
-    font.bold = Props.bold != 0;
-    font.italic = Props.italik != 0;
+    EditorControl& editor = m_context.editor();
+    FontRecord font = editorFontFromOptions(editor.fontRecord(), Props.*item.font);
     font.charset = item.charset;
     font.map = item.map;
     // Showing the same bytes in another map is no edit.
-    DocumentState::TextLoading loading(m_window.documents());
-    editor->setFontRecord(font);
+    DocumentState::TextLoading loading(m_context.documents());
+    editor.setFontRecord(font);
 }
 
 void LanguageMenu::T1_KeyPress(int& keyAscii)
 {
-    EditorControl* editor = m_window.T1;
+    EditorControl& editor = m_context.editor();
     if (keyAscii == kCtrlB) {
-        editor->setSelText(QStringLiteral("<BR>"));
+        editor.setSelText(QStringLiteral("<BR>"));
         keyAscii = 0;
     } else if (keyAscii == kCtrlY) {
-        editor->setSelText(Props.norNB == kOn ? QStringLiteral("&nbsp;")
-                                              : QStringLiteral("\u00C2\u00A0"));
+        editor.setSelText(Props.norNB == kOn ? QStringLiteral("&nbsp;")
+                                             : QStringLiteral("\u00C2\u00A0"));
         keyAscii = 0;
-    } else if (mode() == Russian) {
+    } else if (m_context.languageMode() == LanguageMode::Russian) {
         keyAscii = ruskod(keyAscii);
-    } else if (mode() == GeorgianIso) {
+    } else if (m_context.languageMode() == LanguageMode::GeorgianIso) {
         keyAscii = georgianKey(keyAscii);
     }
 }

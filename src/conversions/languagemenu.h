@@ -2,34 +2,29 @@
 
 // The language menu of the main window: Russian, Georgian in the 8-bit layout, Georgian in
 // Latin keys, or Latin. The mode gives the editor its font and display map and decides how
-// typed keys are rewritten before they reach the text; Ctrl+B and Ctrl+Y insert markup.
+// typed keys are rewritten before they reach the text; Ctrl+B and Ctrl+Y insert markup. The
+// mode itself is kept by the command context; the menu's check marks follow it.
+
+#include "core/commandcontext.h"
 
 #include <QList>
 #include <QObject>
 
-class FrmH;
 class QAction;
-class QMenu;
 
 class LanguageMenu : public QObject
 {
     Q_OBJECT
 
 public:
-    // The modes in the order of the menu items mnuens(0) to mnuens(3).
-    enum Mode { Russian, GeorgianIso, GeorgianKeys, Latin };
+    explicit LanguageMenu(CommandContext& context);
 
-    explicit LanguageMenu(FrmH& window);
-
-    // The mode whose item carries the check mark; Latin at start.
-    Mode mode() const;
+    // Switches to the mode of item mnuens(index), in the order of LanguageMode.
     void mnuens_Click(int index);
     // The editor's key-press handler: the typed byte by reference, 0 swallows it.
     void T1_KeyPress(int& keyAscii);
 
-    QMenu* mnuena;
-    QList<QAction*> mnuens;
-
 private:
-    FrmH& m_window;
+    CommandContext& m_context;
+    QList<QAction*> mnuens;
 };

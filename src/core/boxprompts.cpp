@@ -1,6 +1,7 @@
 #include "core/boxprompts.h"
 
 #include "core/frmboxa.h"
+#include "core/sharedroutines.h"
 #include "platform/displaymap.h"
 
 #include <QApplication>
@@ -42,6 +43,12 @@ QString BoxPrompts::listBox(const QString& prompt, const QStringList& items, con
                             const QString& font, qint32 width, qint32 height, qint16 byIndex)
 {
     return BOXa().InputList(prompt, items, title, font, width, height, byIndex);
+}
+
+void BoxPrompts::failureMessage(const QString& text)
+{
+    BOXa().gaxsna(text, QStringLiteral("ERROR"), kIconError, 1, QString(), 40,
+                  DisplayMapKind::Latin);
 }
 
 void BoxPrompts::platformMessage(const QString& text, PlatformIcon icon, const QString& title)

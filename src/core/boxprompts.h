@@ -14,6 +14,7 @@ public:
     // The string form of the list box: "7" for its second button.
     QString listBox(const QString& prompt, const QStringList& items, const QString& title,
                     const QString& font, qint32 width, qint32 height, qint16 byIndex) override;
+    void failureMessage(const QString& text) override;
     void platformMessage(const QString& text, PlatformIcon icon, const QString& title) override;
     QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,

@@ -1,6 +1,7 @@
 #include "core/frmboxa.h"
 
 #include "core/sharedroutines.h"
+#include "platform/bytetext.h"
 #include "platform/displaymap.h"
 #include "platform/paths.h"
 #include "platform/twips.h"
@@ -23,8 +24,6 @@
 
 namespace {
 
-const QString kLineBreak = QStringLiteral("\r\n");
-
 // Design-time places and sizes of the box's controls, in twips.
 constexpr TwipRect kIconPlace{240, 240, 480, 480};
 constexpr int kMessageLabelTop = 240;
@@ -40,7 +39,7 @@ constexpr int kMinWindowWidth = 5000;
 
 QString wrapPrompt(const QString& text, quint8 width)
 {
-    if (text.size() <= width || text.contains(kLineBreak))
+    if (text.size() <= width || text.contains(kCrLf))
         return text;
 
     QString wrapped;
@@ -53,13 +52,13 @@ QString wrapPrompt(const QString& text, quint8 width)
         }
         if (c != QLatin1Char(' '))
             wrapped += QLatin1Char('-');
-        wrapped += kLineBreak;
+        wrapped += kCrLf;
         column = 1;
     }
     // A break put after the very last character goes again, with its hyphen; the text's
     // own characters, a final hyphen of its own included, always stay.
     if (column == 1) {
-        wrapped.chop(kLineBreak.size());
+        wrapped.chop(kCrLf.size());
         if (text.back() != QLatin1Char(' '))
             wrapped.chop(1);
     }
@@ -92,7 +91,7 @@ QString chosenLines(const QStringList& items, const QList<int>& rows, bool byInd
     QStringList chosen;
     for (const int row : rows)
         chosen << (byIndex ? QString::number(row) : items.value(row));
-    return chosen.join(byIndex ? QStringLiteral("/") : kLineBreak);
+    return chosen.join(byIndex ? QStringLiteral("/") : kCrLf);
 }
 
 QString choiceStates(const QList<bool>& ticked, const QList<bool>& chosen)
@@ -380,7 +379,7 @@ public:
             line->setText(shown);
             line->selectAll();
         } else if (auto* lines = qobject_cast<QPlainTextEdit*>(m_widget)) {
-            lines->setPlainText(QString(shown).replace(kLineBreak, QStringLiteral("\n")));
+            lines->setPlainText(QString(shown).replace(kCrLf, QStringLiteral("\n")));
             lines->selectAll();
         }
     }
@@ -391,8 +390,8 @@ public:
             return m_map.fromShown(line->text());
         // The raw text keeps a no-break space as it is; blocks are separated by U+2029.
         QString shown = qobject_cast<QPlainTextEdit*>(m_widget)->document()->toRawText();
-        shown.replace(QChar::ParagraphSeparator, kLineBreak);
-        shown.replace(QChar::LineSeparator, kLineBreak);
+        shown.replace(QChar::ParagraphSeparator, kCrLf);
+        shown.replace(QChar::LineSeparator, kCrLf);
         return m_map.fromShown(shown);
     }
 
@@ -433,14 +432,14 @@ frmBOXa::frmBOXa(QWidget* parent) : QDialog(parent)
 frmBOXa::~frmBOXa() = default;
 
 QString frmBOXa::gaxsna(const QString& prompt, const QString& title, qint32 icon, quint8 buttons,
-                        const QString& captions, quint8 wrap)
+                        const QString& captions, quint8 wrap, DisplayMapKind promptMap)
 {
     startCall(BoxMode::Message,
               captions.isEmpty() ? QStringList() : captions.split(QLatin1Char('/')));
     setCaption(title);
     const bool iconShown = showIcon(icon);
     m_wrapWidth = wrap;
-    const TwipSize label = setPrompt(prompt);
+    const TwipSize label = setPrompt(prompt, promptMap);
     const int count = std::clamp(int(buttons), 1, 3);
     buildButtons(count);
     applyLayout(messageBoxLayout(label, iconShown, count));
@@ -616,10 +615,10 @@ bool frmBOXa::showIcon(qint32 number)
     return true;
 }
 
-TwipSize frmBOXa::setPrompt(const QString& prompt)
+TwipSize frmBOXa::setPrompt(const QString& prompt, DisplayMapKind map)
 {
-    const QString shown = georgianKeys().toShown(string_Snaider(prompt));
-    LB->setText(QString(shown).replace(kLineBreak, QStringLiteral("\n")));
+    const QString shown = DisplayMap::get(map).toShown(string_Snaider(prompt));
+    LB->setText(QString(shown).replace(kCrLf, QStringLiteral("\n")));
     LB->adjustSize();
     return {pixelsToTwips(LB->width()), pixelsToTwips(LB->height())};
 }

@@ -7,6 +7,8 @@
 // The rules of the boxes (prompt wrapping, captions, answers, layout arithmetic in twips)
 // are plain functions below, apart from the windows that use them.
 
+#include "platform/displaymap.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -145,8 +147,10 @@ public:
 
     // Message box with 1 to 3 buttons; captions "" for the defaults or joined by "/".
     // Answers "6", "7" or "2" for the first, second, third button.
+    // The prompt is Latin-key Georgian unless promptMap says otherwise.
     QString gaxsna(const QString& prompt, const QString& title, qint32 icon, quint8 buttons,
-                   const QString& captions, quint8 wrap);
+                   const QString& captions, quint8 wrap,
+                   DisplayMapKind promptMap = DisplayMapKind::GeorgianKeys);
     // Input box: the typed text for "mzaTaa", "" for "Sewyveta". Font "G" shows the text
     // in the Georgian font; the field is width x height twips, one line below 400 high.
     QString MMinputi(const QString& prompt, const QString& title, const QString& font,
@@ -177,7 +181,7 @@ private:
     void startCall(BoxMode mode, const QStringList& captions);
     void setCaption(const QString& title);
     bool showIcon(qint32 number);
-    TwipSize setPrompt(const QString& prompt);
+    TwipSize setPrompt(const QString& prompt, DisplayMapKind map = DisplayMapKind::GeorgianKeys);
     void buildButtons(int count);
     void buildChoices(const QList<ChoiceSpec>& specs, const QList<TwipRect>& places,
                       const QString& font);

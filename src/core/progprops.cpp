@@ -169,6 +169,17 @@ PropsEncoding encodeProps(const ProgProps& props, QByteArray& record)
     return writer.outcome();
 }
 
+FontRecord editorFontFromOptions(FontRecord current, const QString& family)
+{
+    if (!family.isEmpty())
+        current.family = family;
+    if (Props.stfsiz > 0)
+        current.pointSize = Props.stfsiz;
+    current.bold = Props.bold != 0;
+    current.italic = Props.italik != 0;
+    return current;
+}
+
 void LoadProps()
 {
     QFile file(programFile(kPropsFileName));

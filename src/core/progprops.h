@@ -4,6 +4,8 @@
 // binary file props.ini in the program folder. There are no defaults: without the file
 // every flag is off, every number 0 and every string empty.
 
+#include "platform/editorcontrol.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -69,6 +71,11 @@ PropsEncoding encodeProps(const ProgProps& props, QByteArray& record);
 // Fills Props from props.ini when the file exists. A damaged or unreadable file is
 // reported; what could be read is kept.
 void LoadProps();
+
+// The editor's font as the options give it, on top of the current one: a family (the
+// standard or a language's font) and the size replace the current ones only when the
+// options hold them (without an options file they are empty); bold and italic always.
+FontRecord editorFontFromOptions(FontRecord current, const QString& family);
 
 // Writes Props into props.ini from its first byte, keeping whatever the old file held
 // beyond the new record. A failure is reported and returns false; the old file stays.

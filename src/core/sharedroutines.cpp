@@ -7,17 +7,54 @@
 #include <QFileInfo>
 #include <QWidget>
 
+namespace {
+
+void tellNotStarted(bool started)
+{
+    if (!started)
+        tellUser(QStringLiteral("programis gaSveba ver moxerxda."));
+}
+
+} // namespace
+
 void ShowHelp(const QString& topic)
 {
     const QString helpFile = programFile(QStringLiteral("Kelmora.chm"));
     if (QFileInfo::exists(helpFile))
-        shell().showHelp(helpFile, topic);
+        tellNotStarted(shell().showHelp(helpFile, topic));
 }
 
 QString MsgBoxa(const QString& prompt, const QString& title, qint32 icon, quint8 buttons,
                 const QString& captions, quint8 wrap)
 {
     return prompts().messageBox(prompt, title, icon, buttons, captions, wrap);
+}
+
+BoxAnswer boxAnswer(const QString& answer)
+{
+    if (answer == QLatin1String("6"))
+        return BoxAnswer::First;
+    if (answer == QLatin1String("7"))
+        return BoxAnswer::Second;
+    return BoxAnswer::Third;
+}
+
+void tellUser(const QString& prompt, qint32 icon, const QString& title)
+{
+    MsgBoxa(prompt, title, icon, 1, QString(), 40);
+}
+
+SaveChoice askToSave(const QString& prompt, const QString& title, qint32 icon)
+{
+    switch (boxAnswer(MsgBoxa(prompt, title, icon, 3, QString(), 40))) {
+    case BoxAnswer::First:
+        return SaveChoice::Save;
+    case BoxAnswer::Second:
+        return SaveChoice::Discard;
+    case BoxAnswer::Third:
+        break;
+    }
+    return SaveChoice::Cancel;
 }
 
 QString ListBoxa(const QString& prompt, const QStringList& items, const QString& title,
@@ -34,12 +71,17 @@ QString InputBoxa(const QString& prompt, const QString& title, const QString& fo
 
 void OpenUrl(QWidget* /*window*/, const QString& address)
 {
-    shell().openAddress(address);
+    tellNotStarted(shell().openAddress(address));
 }
 
 void ShellOpen(const QString& path, QWidget* /*window*/)
 {
-    shell().openFile(path);
+    tellNotStarted(shell().openFile(path));
+}
+
+void StartProgramAgain(const QStringList& arguments)
+{
+    tellNotStarted(shell().startProgramAgain(arguments));
 }
 
 QString ColorToHtml(quint32 colour)

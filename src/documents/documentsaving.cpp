@@ -3,6 +3,7 @@
 #include "core/sharedroutines.h"
 #include "documents/documentfiles.h"
 #include "documents/documentstate.h"
+#include "platform/bytetext.h"
 #include "platform/prompts.h"
 
 const QString kSaveFilter =
@@ -11,7 +12,6 @@ const QString kSaveFilter =
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kWriteFailed = QStringLiteral("racxa ver moxda Cawera.") + kCrLf +
                              QStringLiteral("Seamowme sad iwer da ras iwer!");
 

@@ -19,17 +19,6 @@ const QString kNoTextMarker = QStringLiteral("<XXX>");
 DocumentState::DocumentState(EditorText& editor) : m_editor(editor)
 {}
 
-DocumentState::TextLoading::TextLoading(DocumentState& state)
-    : m_state(state), m_before(state.m_loadingText)
-{
-    m_state.m_loadingText = true;
-}
-
-DocumentState::TextLoading::~TextLoading()
-{
-    m_state.m_loadingText = m_before;
-}
-
 // --- What is open ----------------------------------------------------------------------
 
 bool DocumentState::holdsText(qint16 index) const

@@ -16,6 +16,7 @@
 #include <QSet>
 
 #include <optional>
+#include <utility>
 
 class EditorText;
 
@@ -59,8 +60,10 @@ public:
     class TextLoading
     {
     public:
-        explicit TextLoading(DocumentState& state);
-        ~TextLoading();
+        explicit TextLoading(DocumentState& state)
+            : m_state(state), m_before(std::exchange(state.m_loadingText, true))
+        {}
+        ~TextLoading() { m_state.m_loadingText = m_before; }
         TextLoading(const TextLoading&) = delete;
         TextLoading& operator=(const TextLoading&) = delete;
 

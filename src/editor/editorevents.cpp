@@ -1,30 +1,22 @@
 #include "editor/editorevents.h"
 
 #include "conversions/conversions.h"
-#include "app/frmh.h"
+#include "conversions/languagemenu.h"
+#include "core/commandcontext.h"
+#include "core/commandguard.h"
+#include "core/editapplier.h"
 #include "core/progprops.h"
+#include "documents/documentcommands.h"
+#include "documents/documentstate.h"
 #include "editor/indentation.h"
 #include "platform/clipboard.h"
-#include "platform/displaymap.h"
 #include "platform/editorcontrol.h"
 
-#include <QAction>
 #include <QCursor>
-#include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QTimer>
 
 namespace {
-
-const QStringList kTextMenus = {QStringLiteral("mnualmark"),    QStringLiteral("mnuUTF8"),
-                                QStringLiteral("mnuTut8dekod"), QStringLiteral("mnuTunik"),
-                                QStringLiteral("mnuTfonunik"),  QStringLiteral("mnuprint"),
-                                QStringLiteral("mnukonvert")};
-const QStringList kSelectionMenus = {QStringLiteral("mnuCopy"),     QStringLiteral("mnuUbendkopi"),
-                                     QStringLiteral("mnumtubers"),  QStringLiteral("mnuCut"),
-                                     QStringLiteral("mnuunik"),     QStringLiteral("mnuUTF8dekod"),
-                                     QStringLiteral("mnuMfonunik"), QStringLiteral("mnuFont")};
 
 constexpr int kEnter = 13;
 constexpr int kTab = 9;
@@ -49,24 +41,35 @@ bool takenBeforeShortcuts(int keyCode, int shift)
     return shift == kAltMask || (keyCode == kSpace && shift == kCtrlMask);
 }
 
+LineSelection lineSelectionOf(const EditorControl& editor)
+{
+    LineSelection at;
+    at.selStart = editor.SelStart();
+    at.selLength = editor.SelLength();
+    at.selected = editor.SelText();
+    at.lineStart = editor.LineIndex(editor.LineFromChar(at.selStart));
+    at.line = editor.TextRange(at.lineStart, editor.LineLength(at.lineStart));
+    return at;
+}
+
 } // namespace
 
-EditorEvents::EditorEvents(FrmH& window)
-    : QObject(&window), m_window(window), m_textMenus(menuItems(kTextMenus)),
-      m_selectionMenus(menuItems(kSelectionMenus)),
-      m_pasteMenu(menuItems({QStringLiteral("mnuPaste")}))
+EditorEvents::EditorEvents(CommandContext& context) : QObject(&context.owner()), m_context(context)
 {
-    EditorControl* editor = window.T1;
-    editor->setKeysBeforeShortcuts(takenBeforeShortcuts);
-    connect(editor, &EditorControl::Change, this, &EditorEvents::T1_Change);
-    connect(editor, &EditorControl::KeyDown, this, &EditorEvents::T1_KeyDown);
-    connect(editor, &EditorControl::MouseDown, this, &EditorEvents::T1_MouseDown);
-    connect(editor, &EditorControl::SelChange, this, &EditorEvents::T1_SelChange);
+    EditorControl& editor = context.editor();
+    editor.setKeysBeforeShortcuts(takenBeforeShortcuts);
+    connect(&editor, &EditorControl::Change, this, &EditorEvents::T1_Change);
+    connect(&editor, &EditorControl::SelChange, this, &EditorEvents::T1_SelChange);
+    connect(&editor, &EditorControl::KeyDown, this, &EditorEvents::T1_KeyDown);
+    connect(&editor, &EditorControl::KeyPress, this, &EditorEvents::T1_KeyPress);
+    connect(&editor, &EditorControl::KeyUp, this, &EditorEvents::T1_KeyUp);
+    connect(&editor, &EditorControl::MouseDown, this, &EditorEvents::T1_MouseDown);
+    editor.installEventFilter(this);
 
-    for (const char* panel : {"SK", "SST", "SLN", "KOL"})
-        window.StatusPanel(QString::fromLatin1(panel))->setText(QStringLiteral("0"));
-    setEnabled(m_textMenus, false);
-    TR_fals(0);
+    for (const StatusPanel panel : {StatusPanel::SelectionLength, StatusPanel::SelectionStart,
+                                    StatusPanel::Line, StatusPanel::Column})
+        context.setStatus(panel, QStringLiteral("0"));
+    updateCommands();
 
     TM1 = new QTimer(this);
     TM1->setInterval(60);
@@ -74,123 +77,147 @@ EditorEvents::EditorEvents(FrmH& window)
     TM1->start();
 }
 
-QList<QAction*> EditorEvents::menuItems(const QStringList& names) const
+bool EditorEvents::eventFilter(QObject* watched, QEvent* event)
 {
-    // A command that is not built yet has no menu item to switch.
-    QList<QAction*> items;
-    for (const QString& name : names) {
-        if (auto* menu = m_window.findChild<QMenu*>(name))
-            items << menu->menuAction();
-        else if (auto* action = m_window.findChild<QAction*>(name))
-            items << action;
-    }
-    return items;
+    if (watched == &m_context.editor() && event->type() == QEvent::FocusIn)
+        T1_GotFocus();
+    return QObject::eventFilter(watched, event);
 }
 
-void EditorEvents::setEnabled(const QList<QAction*>& items, bool enabled)
+void EditorEvents::updateCommands()
 {
-    for (QAction* item : items)
-        item->setEnabled(enabled);
+    const EditorControl& editor = m_context.editor();
+    const DocumentState& documents = m_context.documents();
+    m_state.hasText = editor.TextLength() > 0;
+    m_state.hasSelection = editor.SelLength() > 0;
+    m_state.hasDocument = !documents.DocsMode() || documents.DocIndex() >= 0;
+    m_context.registry().update(m_state);
 }
 
 void EditorEvents::popUp(const char* menuName, const QPoint& globalPosition)
 {
-    auto* menu = m_window.findChild<QMenu*>(QString::fromLatin1(menuName));
-    if (menu && !menu->isEmpty())
-        menu->popup(globalPosition);
+    QMenu& menu = m_context.registry().menu(menuName);
+    if (!menu.isEmpty())
+        menu.popup(globalPosition);
+}
+
+void EditorEvents::pressToolbarButton(int /*toolbarCode*/)
+{
+    // The tag toolbar's buttons come with the tag toolbar.
 }
 
 void EditorEvents::T1_Change()
 {
-    const bool hasText = m_window.T1->TextLength() > 0;
-    if (hasText != (TextMenusOn != 0)) {
-        setEnabled(m_textMenus, hasText);
-        TextMenusOn = hasText ? -1 : 0;
-    }
+    runGuarded([this] {
+        if (DocumentCommands* documents = m_context.subsystems().documents)
+            documents->T1_Change();
+        updateCommands();
+    });
 }
 
 void EditorEvents::T1_KeyDown(int& keyCode, int shift)
 {
-    EditorControl* editor = m_window.T1;
-    if (keyCode == kMenuKey)
-        popUp("mnuEdit", QCursor::pos());
+    runGuarded([&] {
+        EditorControl& editor = m_context.editor();
+        if (keyCode == kMenuKey)
+            popUp("mnuEdit", QCursor::pos());
 
-    if (keyCode == kKeyV && shift == kCtrlMask) {
-        // Plain text is pasted as it is; with no text on the clipboard the key does nothing.
-        if (!clipboardHasText())
+        if (keyCode == kKeyV && shift == kCtrlMask) {
+            // Plain text is pasted as it is; with no text on the clipboard the key does nothing.
+            if (!clipboardHasText())
+                keyCode = 0;
+        } else if (keyCode == kEnter) {
+            if (shift == 0) {
+                applyEdit(editor, indentedLineBreak(lineSelectionOf(editor)));
+                keyCode = 0;
+            }
+        } else if (keyCode == kTab && shift == 0) {
+            editor.setFocus();
+            if (const auto edit = indentedSelection(lineSelectionOf(editor), Props.tablen))
+                applyEdit(editor, *edit);
             keyCode = 0;
-    } else if (keyCode == kEnter) {
-        if (shift == 0) {
-            breakLineIndented(*editor);
+        } else if (keyCode == kTab && shift == kShiftMask) {
+            editor.setFocus();
+            const Unindent result = unindentedSelection(lineSelectionOf(editor));
+            if (result.edit)
+                applyEdit(editor, *result.edit);
+            keyCode = result.backspace ? kBackspace : 0;
+        } else if (keyCode == kSpace && shift == kCtrlMask) {
+            keyCode = 0;
+        } else if (shift == kAltMask) {
+            for (const AltShortcut& shortcut : kAltShortcuts) {
+                if (shortcut.key == keyCode)
+                    pressToolbarButton(shortcut.toolbarCode);
+            }
             keyCode = 0;
         }
-    } else if (keyCode == kTab && shift == 0) {
-        editor->setFocus();
-        indentSelection(*editor, Props.tablen);
-        keyCode = 0;
-    } else if (keyCode == kTab && shift == kShiftMask) {
-        editor->setFocus();
-        keyCode = unindentSelection(*editor) == Unindent::Backspace ? kBackspace : 0;
-    } else if (keyCode == kSpace && shift == kCtrlMask) {
-        keyCode = 0;
-    } else if (shift == kAltMask) {
-        for (const AltShortcut& shortcut : kAltShortcuts) {
-            if (shortcut.key == keyCode)
-                m_window.htmlbarklick(shortcut.toolbarCode);
-        }
-        keyCode = 0;
-    }
+    });
+}
+
+void EditorEvents::T1_KeyPress(int& keyAscii)
+{
+    runGuarded([&] {
+        if (LanguageMenu* language = m_context.subsystems().language)
+            language->T1_KeyPress(keyAscii);
+    });
+}
+
+void EditorEvents::T1_KeyUp(int& /*keyCode*/, int /*shift*/)
+{
+    // Colouring and the CSS list answer key-ups; they come with the editor's view.
 }
 
 void EditorEvents::T1_MouseDown(int button, int shift, const QPoint& position)
 {
     if (button != kRightButton)
         return;
-    const QPoint global = m_window.T1->viewport()->mapToGlobal(position);
+    EditorControl& editor = m_context.editor();
+    const QPoint global = editor.viewport()->mapToGlobal(position);
     if (shift == 0) {
         popUp("mnuEdit", global);
     } else if (shift == kCtrlMask) {
         popUp("mnutmpformat", global);
     } else if (shift == kShiftMask) {
         const bool textMenu =
-            m_window.T1->SelLength() > 0 && m_window.findChild<QMenu*>(QStringLiteral("mnuFont"));
+            editor.SelLength() > 0 && !m_context.registry().menu("mnuFont").isEmpty();
         popUp(textMenu ? "mnuFont" : "mnuEdit", global);
     }
 }
 
 void EditorEvents::T1_SelChange()
 {
-    EditorControl* editor = m_window.T1;
-    const qint32 start = editor->SelStart();
-    const qint32 length = editor->SelLength();
-    if (length > 0 && m_window.TranslationShown) {
+    EditorControl& editor = m_context.editor();
+    const qint32 start = editor.SelStart();
+    const qint32 length = editor.SelLength();
+    if (length > 0 && m_context.decodedViewShown()) {
         // UTF-8 Georgian letters of the selection, shown as the 8-bit layout.
-        const QString decoded = ConvertByTables(editor->SelText(), 2, -1);
-        m_window.TXTtargmna->setPlainText(
-            DisplayMap::get(DisplayMapKind::GeorgianIso).toShown(decoded));
+        m_context.setDecodedViewText(ConvertByTables(editor.SelText(), 2, -1));
     } else if (length == 0) {
-        m_window.GutterAnchor = -1;
-        m_window.TXTtargmna->clear();
+        m_context.selectionCleared();
+        m_context.setDecodedViewText(QString());
     }
-    TR_fals(length >= 1 ? -1 : 0);
+    if ((length > 0) != m_state.hasSelection)
+        updateCommands();
 
-    const qint32 line = editor->LineFromChar(start);
-    m_window.StatusPanel(QStringLiteral("SK"))->setText(QString::number(length));
-    m_window.StatusPanel(QStringLiteral("SST"))->setText(QString::number(start));
-    m_window.StatusPanel(QStringLiteral("SLN"))->setText(QString::number(line + 1));
-    m_window.StatusPanel(QStringLiteral("KOL"))
-        ->setText(QString::number(start - editor->LineIndex(line)));
+    const qint32 line = editor.LineFromChar(start);
+    m_context.setStatus(StatusPanel::SelectionLength, QString::number(length));
+    m_context.setStatus(StatusPanel::SelectionStart, QString::number(start));
+    m_context.setStatus(StatusPanel::Line, QString::number(line + 1));
+    m_context.setStatus(StatusPanel::Column, QString::number(start - editor.LineIndex(line)));
 }
 
-void EditorEvents::TR_fals(qint16 hasSelection)
+void EditorEvents::T1_GotFocus()
 {
-    setEnabled(m_selectionMenus, hasSelection != 0);
+    if (DocumentCommands* documents = m_context.subsystems().documents)
+        documents->T1_GotFocus();
 }
 
 void EditorEvents::TM1_Timer()
 {
-    // Asking the clipboard can mean a round trip to the display server: only when a Paste
-    // item is there to enable.
-    if (!m_pasteMenu.isEmpty() && clipboardHasText())
-        setEnabled(m_pasteMenu, true);
+    // Asking the clipboard can mean a round trip to the display server: only while an item
+    // follows it.
+    if (!m_context.registry().followsClipboard())
+        return;
+    m_state.clipboardHasText = clipboardHasText();
+    m_context.registry().update(m_state);
 }

@@ -1,16 +1,17 @@
 #pragma once
 
-// The main window's handlers of the editor's events: the menus that follow the text and
-// the selection, automatic indentation and block indentation, the Alt
-// shortcuts of the tag toolbar, the context menus, the status panels and the decoded view
-// of the selection, and the timer that enables Paste.
+// The one subscriber to the editor's events: its change, selection, key, mouse and focus
+// events reach the subsystems from here, in one declared order, so that no behaviour
+// depends on which object was connected first. Its own handlers give the menus their
+// enabling state, indent lines on Enter and Tab, open the context menus, fill the status
+// panels and the decoded view of the selection, and enable Paste while the clipboard holds
+// text.
 
-#include <QList>
+#include "menus/menuregistry.h"
+
 #include <QObject>
-#include <QStringList>
 
-class FrmH;
-class QAction;
+class CommandContext;
 class QPoint;
 class QTimer;
 
@@ -19,27 +20,27 @@ class EditorEvents : public QObject
     Q_OBJECT
 
 public:
-    explicit EditorEvents(FrmH& window);
+    explicit EditorEvents(CommandContext& context);
 
     void T1_Change();
     void T1_KeyDown(int& keyCode, int shift);
+    void T1_KeyPress(int& keyAscii);
+    void T1_KeyUp(int& keyCode, int shift);
     void T1_MouseDown(int button, int shift, const QPoint& position);
     void T1_SelChange();
+    void T1_GotFocus();
     void TM1_Timer();
-    // Enables or disables every menu that needs a selection.
-    void TR_fals(qint16 hasSelection);
 
-    // The menus that need text in the editor are enabled (they start disabled).
-    qint16 TextMenusOn = 0;
-    QTimer* TM1;
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QList<QAction*> menuItems(const QStringList& names) const;
-    static void setEnabled(const QList<QAction*>& items, bool enabled);
+    void updateCommands();
     void popUp(const char* menuName, const QPoint& globalPosition);
+    // The tag toolbar's button for an Alt shortcut.
+    void pressToolbarButton(int toolbarCode);
 
-    FrmH& m_window;
-    const QList<QAction*> m_textMenus;
-    const QList<QAction*> m_selectionMenus;
-    const QList<QAction*> m_pasteMenu;
+    CommandContext& m_context;
+    CommandState m_state;
+    QTimer* TM1;
 };

@@ -1,97 +1,70 @@
 #include "editor/indentation.h"
 
-#include "platform/editorcontrol.h"
+#include "platform/bytetext.h"
 
 namespace {
 
-const QString kLineBreak = QStringLiteral("\r\n");
-
-qint32 lineStartOf(const EditorControl& editor, qint32 position)
+// Replaces [start, end of the selection) and selects the new text.
+TextEdit replaceAndSelect(const LineSelection& at, qint32 start, const QString& text)
 {
-    return editor.LineIndex(editor.LineFromChar(position));
+    return {start, at.selStart + at.selLength - start, text, start, qint32(text.size())};
 }
 
-void replaceAndSelect(EditorControl& editor, qint32 start, const QString& text)
+// The selected lines from the start of the first one.
+QString wholeLines(const LineSelection& at)
 {
-    editor.setSelText(text);
-    editor.setSelection(start, qint32(text.size()));
-}
-
-// Selects from start to the end of the current selection.
-void extendSelectionBackTo(EditorControl& editor, qint32 start)
-{
-    const qint32 end = editor.SelStart() + editor.SelLength();
-    editor.setSelection(start, end - start);
+    return at.line.left(at.selStart - at.lineStart) + at.selected;
 }
 
 } // namespace
 
-void breakLineIndented(EditorControl& editor)
+TextEdit indentedLineBreak(const LineSelection& at)
 {
-    const qint32 selStart = editor.SelStart();
-    const qint32 lineStart = lineStartOf(editor, selStart);
-    const QString line = editor.TextRange(lineStart, editor.LineLength(lineStart));
-    const qint32 column = selStart - lineStart;
-
+    const qint32 column = at.selStart - at.lineStart;
     QString indentation;
-    if (line.startsWith(QLatin1Char('\t'))) {
+    if (at.line.startsWith(QLatin1Char('\t'))) {
         // Every tab of the line counts, not only the leading ones.
-        indentation = QString(line.count(QLatin1Char('\t')), QLatin1Char('\t'));
+        indentation = QString(at.line.count(QLatin1Char('\t')), QLatin1Char('\t'));
     } else {
         qsizetype blanks = 0;
-        while (blanks < line.size() && line[blanks] == QLatin1Char(' '))
+        while (blanks < at.line.size() && at.line[blanks] == QLatin1Char(' '))
             ++blanks;
         if (blanks > 0 && column < blanks)
             blanks = column;
         indentation = QString(blanks, QLatin1Char(' '));
     }
-    editor.setSelText(kLineBreak + indentation);
+    return TextEdit::typing(at.selStart, at.selLength, kCrLf + indentation);
 }
 
-void indentSelection(EditorControl& editor, int tabWidth)
+std::optional<TextEdit> indentedSelection(const LineSelection& at, int tabWidth)
 {
     if (tabWidth <= 0)
-        return;
+        return std::nullopt;
     const QString blanks(tabWidth, QLatin1Char(' '));
-    if (editor.SelLength() == 0) {
-        editor.setSelText(blanks);
-        return;
-    }
-    const QString selected = editor.SelText();
-    const qint32 start = editor.SelStart();
-    if (!selected.contains(kLineBreak)) {
-        replaceAndSelect(editor, start, blanks + selected);
-        return;
-    }
-    qint32 blockStart = start;
-    if (start > 0 && !selected.startsWith(QLatin1Char('\n'))) {
-        blockStart = lineStartOf(editor, start);
-        extendSelectionBackTo(editor, blockStart);
-    }
-    QString block = blanks + editor.SelText();
+    if (at.selLength == 0)
+        return TextEdit::typing(at.selStart, 0, blanks);
+    if (!at.selected.contains(kCrLf))
+        return replaceAndSelect(at, at.selStart, blanks + at.selected);
+    const bool fromLineStart = at.selStart == 0 || at.selected.startsWith(QLatin1Char('\n'));
+    QString block = blanks + (fromLineStart ? at.selected : wholeLines(at));
     block.replace(QLatin1Char('\n'), QLatin1Char('\n') + blanks);
-    replaceAndSelect(editor, blockStart, block);
+    return replaceAndSelect(at, fromLineStart ? at.selStart : at.lineStart, block);
 }
 
-Unindent unindentSelection(EditorControl& editor)
+Unindent unindentedSelection(const LineSelection& at)
 {
-    const qint32 start = editor.SelStart();
-    if (editor.SelLength() == 0) {
+    if (at.selLength == 0) {
         // At the start of the text or of a line nothing happens.
-        return lineStartOf(editor, start) == start ? Unindent::Done : Unindent::Backspace;
+        return {std::nullopt, at.lineStart != at.selStart};
     }
-    const QString selected = editor.SelText();
-    if (!selected.contains(kLineBreak)) {
-        if (selected.startsWith(QLatin1Char(' ')) && selected.size() > 2)
-            replaceAndSelect(editor, start, selected.mid(1));
-        return Unindent::Done;
+    if (!at.selected.contains(kCrLf)) {
+        if (at.selected.startsWith(QLatin1Char(' ')) && at.selected.size() > 2)
+            return {replaceAndSelect(at, at.selStart, at.selected.mid(1)), false};
+        return {};
     }
-    const qint32 blockStart = lineStartOf(editor, start);
-    extendSelectionBackTo(editor, blockStart);
-    QString block = editor.SelText();
+    QString block = wholeLines(at);
     if (block.startsWith(QLatin1Char(' ')))
         block.remove(0, 1);
     block.replace(QStringLiteral("\n "), QStringLiteral("\n"));
-    replaceAndSelect(editor, blockStart, block);
-    return Unindent::Done;
+    return {replaceAndSelect(at, at.lineStart, block), false};
 }

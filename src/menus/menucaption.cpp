@@ -2,13 +2,6 @@
 
 #include <cstring>
 
-QString menuCaption(const QString& storedCaption, DisplayMapKind map)
-{
-    QString shown = DisplayMap::get(map).toShown(storedCaption);
-    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return shown;
-}
-
 QString eightBitGeorgian(const char* latinKeys)
 {
     QString text = QString::fromLatin1(latinKeys);
@@ -20,4 +13,39 @@ QString eightBitGeorgian(const char* latinKeys)
             c = QChar(char16_t(kGeorgianIsoBytes[key - kGeorgianKeys]));
     }
     return text;
+}
+
+MenuCaption parseMenuCaption(const QString& stored)
+{
+    MenuCaption caption;
+    qsizetype at = 0;
+    if (stored.startsWith(QLatin1Char('-'))) {
+        caption.separator = true;
+        at = 1;
+    } else if (stored.startsWith(QLatin1Char('#'))) {
+        caption.check = caption.mark = true;
+        at = 1;
+    } else if (stored.startsWith(QLatin1Char('*'))) {
+        caption.mark = true;
+        at = 1;
+    }
+    if (stored.mid(at).startsWith(QLatin1Char('|'))) {
+        const qsizetype close = stored.indexOf(QLatin1Char('|'), at + 1);
+        if (close > at) {
+            caption.help = stored.mid(at + 1, close - at - 1);
+            at = close + 1;
+        }
+    }
+    caption.text = stored.mid(at);
+    return caption;
+}
+
+QString shownMenuText(const QString& text, DisplayMapKind map)
+{
+    return DisplayMap::get(map).toShown(text);
+}
+
+QString shownVerbatim(const QString& text, DisplayMapKind map)
+{
+    return DisplayMap::get(map).toShown(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }

@@ -1,7 +1,11 @@
 #pragma once
 
 // Menu captions are Georgian texts stored as the program defines them: in the 8-bit
-// layout or in Latin keys. A menu shows them through the matching display map.
+// layout or in Latin keys, shown through the matching display map. A stored caption may
+// begin with markers: "-" a separator (the rest, if any, is its caption), "#" a check item,
+// "*" a mark item, then "|help|" a help number (which also names the item's icon); "&"
+// marks the mnemonic letter. Captions made at run time from the user's data (template
+// names, recent files) are never parsed: they are shown as they are.
 
 #include "platform/displaymap.h"
 
@@ -12,5 +16,24 @@
 // else keeps its byte. Give only the Georgian words; Latin words are joined on as they are.
 QString eightBitGeorgian(const char* latinKeys);
 
-// The text a Qt menu item shows for a stored caption ("&" kept literal, not a mnemonic).
-QString menuCaption(const QString& storedCaption, DisplayMapKind map = DisplayMapKind::GeorgianIso);
+struct MenuCaption
+{
+    bool separator = false;
+    bool check = false; // "#": drawn with a check mark (and counted as a mark item)
+    bool mark = false;  // "#" or "*"
+    QString help;       // the text between the bars; "" without one
+    QString text;       // the caption proper, "&" before the mnemonic letter
+
+    bool operator==(const MenuCaption&) const = default;
+};
+
+// Reads the markers of a stored caption. A "|" with no closing "|" is text.
+MenuCaption parseMenuCaption(const QString& stored);
+
+// What a Qt menu item shows for a parsed caption's text: through the map, "&" kept as the
+// mnemonic marker.
+QString shownMenuText(const QString& text, DisplayMapKind map);
+
+// What a Qt menu item shows for a caption taken literally (run-time captions): through the
+// map, every "&" shown as itself.
+QString shownVerbatim(const QString& text, DisplayMapKind map);

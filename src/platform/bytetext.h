@@ -7,6 +7,9 @@
 #include <QByteArray>
 #include <QString>
 
+// A line break of byte text.
+inline const QString kCrLf = QStringLiteral("\r\n");
+
 // The largest file the program opens as text: the editor holds several copies of a text
 // and counts its positions in 32 bits.
 constexpr qint64 kLargestTextFile = qint64(256) << 20;

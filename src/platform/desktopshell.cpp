@@ -6,25 +6,25 @@
 #include <QProcess>
 #include <QUrl>
 
-void DesktopShell::openFile(const QString& path)
+bool DesktopShell::openFile(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void DesktopShell::openAddress(const QString& address)
+bool DesktopShell::openAddress(const QString& address)
 {
-    QDesktopServices::openUrl(QUrl::fromUserInput(address));
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
-void DesktopShell::startProgramAgain(const QStringList& arguments)
+bool DesktopShell::startProgramAgain(const QStringList& arguments)
 {
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+    return QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
 }
 
-void DesktopShell::showHelp(const QString& helpPath, const QString& /*topic*/)
+bool DesktopShell::showHelp(const QString& helpPath, const QString& /*topic*/)
 {
     // A desktop viewer is handed the file only; no viewer takes a topic in a common form.
-    openFile(helpPath);
+    return openFile(helpPath);
 }
 
 QString DesktopShell::browseFolder(QWidget* owner, const QString& title)

@@ -7,9 +7,9 @@
 class DesktopShell : public Shell
 {
 public:
-    void openFile(const QString& path) override;
-    void openAddress(const QString& address) override;
-    void startProgramAgain(const QStringList& arguments) override;
-    void showHelp(const QString& helpPath, const QString& topic) override;
+    bool openFile(const QString& path) override;
+    bool openAddress(const QString& address) override;
+    bool startProgramAgain(const QStringList& arguments) override;
+    bool showHelp(const QString& helpPath, const QString& topic) override;
     QString browseFolder(QWidget* owner, const QString& title) override;
 };

@@ -31,6 +31,10 @@ public:
     virtual QString listBox(const QString& prompt, const QStringList& items, const QString& title,
                             const QString& font, qint32 width, qint32 height, qint16 byIndex) = 0;
 
+    // A failure the program itself ran into, told in the own message box with one button;
+    // the text (an error's own words) is shown in Latin letters.
+    virtual void failureMessage(const QString& text) = 0;
+
     // The platform's own message box with an OK button.
     virtual void platformMessage(const QString& text, PlatformIcon icon, const QString& title) = 0;
 

@@ -13,12 +13,13 @@ class Shell
 public:
     virtual ~Shell() = default;
 
-    virtual void openFile(const QString& path) = 0;
-    virtual void openAddress(const QString& address) = 0;
+    // Each is false when the program or address could not be started.
+    virtual bool openFile(const QString& path) = 0;
+    virtual bool openAddress(const QString& address) = 0;
     // Starts a further copy of this program with these arguments, never through a shell.
-    virtual void startProgramAgain(const QStringList& arguments) = 0;
+    virtual bool startProgramAgain(const QStringList& arguments) = 0;
     // The help file at helpPath, at topic when one is given and the viewer can show it.
-    virtual void showHelp(const QString& helpPath, const QString& topic) = 0;
+    virtual bool showHelp(const QString& helpPath, const QString& topic) = 0;
     // The chosen folder, or "" when the user cancelled.
     virtual QString browseFolder(QWidget* owner, const QString& title) = 0;
 };

@@ -5,6 +5,7 @@
 #include "platform/editorcontrol.h"
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
+#include "support/framecontrols.h"
 #include "support/scriptedprompts.h"
 #include "support/testfolders.h"
 
@@ -54,19 +55,20 @@ protected:
     static void typeIntoSingleFile(FrmH& window, const QString& path)
     {
         window.documents().resetToSingleFile(path, QStringLiteral("text"));
-        window.T1->setSelText(QStringLiteral("typed "));
+        frameOf(window).T1->setSelText(QStringLiteral("typed "));
         ASSERT_EQ(window.documents().EditorChanged(), -1);
     }
 
     // The height within the gutter at which the editor draws a line.
     static int gutterY(FrmH& window, int line)
     {
-        const QTextBlock block = window.T1->document()->findBlockByNumber(line);
+        const QTextBlock block = frameOf(window).T1->document()->findBlockByNumber(line);
         QTextCursor cursor(block);
-        const int inViewport = window.T1->cursorRect(cursor).center().y();
-        return window.Pmarker
-            ->mapFrom(window.PTfon,
-                      window.T1->viewport()->mapTo(window.PTfon, QPoint(0, inViewport)))
+        const int inViewport = frameOf(window).T1->cursorRect(cursor).center().y();
+        return frameOf(window)
+            .Pmarker
+            ->mapFrom(frameOf(window).PTfon, frameOf(window).T1->viewport()->mapTo(
+                                                 frameOf(window).PTfon, QPoint(0, inViewport)))
             .y();
     }
 
@@ -78,75 +80,79 @@ protected:
 TEST_F(MainWindow, PanesFollowTheWindowsSize)
 {
     auto window = shownWindow();
+    const FrameControls ui(*window);
     const int fullHeight = window->centralWidget()->height() + window->statusBar()->height();
-    EXPECT_EQ(window->PTfon->x(), window->PWEB->width() + 2);
-    EXPECT_EQ(window->PTfon->y(), window->PHTbar->height());
-    EXPECT_EQ(window->PTfon->geometry().right() + 1, window->centralWidget()->width());
-    EXPECT_EQ(window->PTfon->y() + window->PTfon->height() + 20, fullHeight);
-    EXPECT_EQ(window->PGm->x(), window->PTfon->x() - 4);
-    EXPECT_EQ(window->T1->width(), window->PTfon->width() - twipsToPixels(120));
-    EXPECT_FALSE(window->TXTtargmna->isVisible());
+    EXPECT_EQ(ui.PTfon->x(), ui.PWEB->width() + 2);
+    EXPECT_EQ(ui.PTfon->y(), ui.PHTbar->height());
+    EXPECT_EQ(ui.PTfon->geometry().right() + 1, window->centralWidget()->width());
+    EXPECT_EQ(ui.PTfon->y() + ui.PTfon->height() + 20, fullHeight);
+    EXPECT_EQ(ui.PGm->x(), ui.PTfon->x() - 4);
+    EXPECT_EQ(ui.T1->width(), ui.PTfon->width() - twipsToPixels(120));
+    EXPECT_FALSE(ui.TXTtargmna->isVisible());
 
-    window->TranslationShown = -1;
+    window->showDecodedView(true);
     window->resize(1000, 701);
     QApplication::processEvents();
     const int available = window->centralWidget()->height() + window->statusBar()->height() -
-                          (window->statusBar()->height() + window->PHTbar->height());
-    EXPECT_TRUE(window->TXTtargmna->isVisible());
-    EXPECT_EQ(window->TXTtargmna->height(), available * 10 / 100);
-    EXPECT_EQ(window->TXTtargmna->y(), window->PTfon->y() + window->PTfon->height());
+                          (window->statusBar()->height() + ui.PHTbar->height());
+    EXPECT_TRUE(ui.TXTtargmna->isVisible());
+    EXPECT_EQ(ui.TXTtargmna->height(), available * 10 / 100);
+    EXPECT_EQ(ui.TXTtargmna->y(), ui.PTfon->y() + ui.PTfon->height());
 }
 
 TEST_F(MainWindow, TheArrowHidesAndShowsTheSidePanel)
 {
     auto window = shownWindow();
-    mouse(window->lbWEBshov, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(window->WebPanelShown, 0);
-    EXPECT_FALSE(window->PWEB->isVisible());
-    EXPECT_EQ(window->PTfon->x(), 0);
+    const FrameControls ui(*window);
+    mouse(ui.lbWEBshov, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_FALSE(ui.PWEB->isVisibleTo(window.get()));
+    EXPECT_FALSE(ui.PWEB->isVisible());
+    EXPECT_EQ(ui.PTfon->x(), 0);
 
-    mouse(window->lbWEBshov, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(window->WebPanelShown, -1);
-    EXPECT_TRUE(window->PWEB->isVisible());
-    EXPECT_EQ(window->PTfon->x(), window->PWEB->width() + 2);
+    mouse(ui.lbWEBshov, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_TRUE(ui.PWEB->isVisibleTo(window.get()));
+    EXPECT_TRUE(ui.PWEB->isVisible());
+    EXPECT_EQ(ui.PTfon->x(), ui.PWEB->width() + 2);
 }
 
 TEST_F(MainWindow, TheTabStripSwitchesPages)
 {
     auto window = shownWindow();
-    window->TAB1->setCurrentIndex(1);
-    EXPECT_TRUE(window->Pfile->isVisible());
-    EXPECT_FALSE(window->TV->isVisible());
-    window->TAB1->setCurrentIndex(0);
-    EXPECT_TRUE(window->TV->isVisible());
-    EXPECT_FALSE(window->Pfile->isVisible());
+    const FrameControls ui(*window);
+    ui.TAB1->setCurrentIndex(1);
+    EXPECT_TRUE(ui.Pfile->isVisible());
+    EXPECT_FALSE(ui.TV->isVisible());
+    ui.TAB1->setCurrentIndex(0);
+    EXPECT_TRUE(ui.TV->isVisible());
+    EXPECT_FALSE(ui.Pfile->isVisible());
 }
 
 TEST_F(MainWindow, TheSplitterStopsAtItsLeftBoundAndIsPutBackOnRelease)
 {
     auto window = shownWindow();
-    QWidget* bar = window->PGm;
+    const FrameControls ui(*window);
+    QWidget* bar = ui.PGm;
     mouse(bar, QEvent::MouseButtonPress, {2, 10}, Qt::LeftButton, Qt::LeftButton);
     for (int step = 0; step < 10; ++step)
         mouse(bar, QEvent::MouseMove, {2 - 30, 10}, Qt::NoButton, Qt::LeftButton);
     EXPECT_LT(bar->x(), 135);
     EXPECT_GE(bar->x(), 135 - 30) << "one step past the bound at most";
     mouse(bar, QEvent::MouseButtonRelease, {2, 10}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(window->PWEB->width(), 135);
-    EXPECT_EQ(window->PTfon->x(), 138);
-    EXPECT_EQ(window->PTfon->width(), window->centralWidget()->width() - 139);
+    EXPECT_EQ(ui.PWEB->width(), 135);
+    EXPECT_EQ(ui.PTfon->x(), 138);
+    EXPECT_EQ(ui.PTfon->width(), window->centralWidget()->width() - 139);
 
     mouse(bar, QEvent::MouseButtonPress, {2, 10}, Qt::LeftButton, Qt::LeftButton);
     mouse(bar, QEvent::MouseMove, {2 + 50, 10}, Qt::NoButton, Qt::LeftButton);
     mouse(bar, QEvent::MouseButtonRelease, {2, 10}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(window->PWEB->width(), 185);
+    EXPECT_EQ(ui.PWEB->width(), 185);
 }
 
 TEST_F(MainWindow, TheGutterSelectsWholeLines)
 {
     auto window = shownWindow();
-    EditorControl* editor = window->T1;
-    QWidget* gutter = window->Pmarker;
+    EditorControl* editor = frameOf(*window).T1;
+    QWidget* gutter = frameOf(*window).Pmarker;
 
     mouse(gutter, QEvent::MouseButtonPress, {2, 5}, Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(editor->SelLength(), 0) << "an empty editor has no lines to select";
@@ -206,13 +212,14 @@ TEST_F(MainWindow, LoadRestoresTheStoredPositionWhenItIsSound)
 TEST_F(MainWindow, LoadAppliesTheOptionsButNeverHidesTheText)
 {
     FrmH plain;
-    const quint32 back = plain.T1->BackColor();
-    const quint32 fore = plain.T1->ForeColor();
+    const FrameControls plainUi(plain);
+    const quint32 back = plainUi.T1->BackColor();
+    const quint32 fore = plainUi.T1->ForeColor();
     plain.showPlain(); // no options file: every colour 0
-    EXPECT_EQ(plain.T1->BackColor(), back);
-    EXPECT_EQ(plain.T1->ForeColor(), fore);
-    EXPECT_FALSE(plain.T1->fontRecord().family.isEmpty());
-    EXPECT_GT(plain.T1->fontRecord().pointSize, 0);
+    EXPECT_EQ(plainUi.T1->BackColor(), back);
+    EXPECT_EQ(plainUi.T1->ForeColor(), fore);
+    EXPECT_FALSE(plainUi.T1->fontRecord().family.isEmpty());
+    EXPECT_GT(plainUi.T1->fontRecord().pointSize, 0);
 
     Props.backcolor = 0x00E0FFFF;
     Props.forekolor = 0x00800000;
@@ -220,11 +227,12 @@ TEST_F(MainWindow, LoadAppliesTheOptionsButNeverHidesTheText)
     Props.bold = kOn;
     FrmH styled;
     styled.showPlain();
-    EXPECT_EQ(styled.T1->BackColor(), 0x00E0FFFFu);
-    EXPECT_EQ(styled.T1->ForeColor(), 0x00800000u);
-    EXPECT_EQ(styled.T1->fontRecord().pointSize, 14);
-    EXPECT_TRUE(styled.T1->fontRecord().bold);
-    EXPECT_EQ(styled.StatusPanel(QStringLiteral("kMain"))->text(), QString());
+    const FrameControls styledUi(styled);
+    EXPECT_EQ(styledUi.T1->BackColor(), 0x00E0FFFFu);
+    EXPECT_EQ(styledUi.T1->ForeColor(), 0x00800000u);
+    EXPECT_EQ(styledUi.T1->fontRecord().pointSize, 14);
+    EXPECT_TRUE(styledUi.T1->fontRecord().bold);
+    EXPECT_EQ(styledUi.panel("kMain"), QString());
 }
 
 TEST_F(MainWindow, AMaximisedStartWinsOverTheStoredPosition)
@@ -277,7 +285,7 @@ TEST_F(MainWindow, AnsweringNoClosesAndStoresPositionAndLastFile)
     EXPECT_EQ(SettingsStore::read(QStringLiteral("LastFile"), QStringLiteral("FN")),
               QStringLiteral("/site/a b.html"));
     EXPECT_EQ(window->documents().EditorPath(), QString()) << "the documents are released";
-    EXPECT_EQ(window->T1->Text(), QString());
+    EXPECT_EQ(frameOf(*window).T1->Text(), QString());
 }
 
 TEST_F(MainWindow, AnEmptyLastFileLeavesTheStoredOne)

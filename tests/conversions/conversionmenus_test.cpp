@@ -1,11 +1,13 @@
 #include "conversions/conversionmenus.h"
 
+#include "app/frmh.h"
 #include "bytes.h"
 #include "core/collection.h"
-#include "app/frmh.h"
 #include "core/progprops.h"
+#include "menus/menuregistry.h"
 #include "platform/clipboard.h"
 #include "platform/editorcontrol.h"
+#include "support/framecontrols.h"
 #include "support/testfolders.h"
 
 #include <QAction>
@@ -28,7 +30,7 @@ protected:
         Props = ProgProps{};
         window = std::make_unique<FrmH>();
         window->showPlain();
-        editor = window->T1;
+        editor = frameOf(*window).T1;
     }
     void TearDown() override { window.reset(); }
 
@@ -51,12 +53,12 @@ TEST_F(ConversionMenusTest, EverySixteenCommandsSitInTheEditMenuOrItsSubmenu)
     auto* konvert = window->findChild<QMenu*>(QStringLiteral("mnukonvert"));
     ASSERT_NE(konvert, nullptr);
     EXPECT_EQ(konvert->actions().size(), 7);
-    EXPECT_TRUE(window->mnuEdit->actions().contains(konvert->menuAction()));
+    EXPECT_TRUE(window->registry().menu("mnuEdit").actions().contains(konvert->menuAction()));
     for (const char* name : {"mnuTunik", "mnuunik", "mnuTfonunik", "mnuMfonunik", "mnuUTF8",
                              "mnumtubers", "mnuTut8dekod", "mnuUTF8dekod", "mnuUbendkopi"}) {
         auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
         ASSERT_NE(action, nullptr) << name;
-        EXPECT_TRUE(window->mnuEdit->actions().contains(action)) << name;
+        EXPECT_TRUE(window->registry().menu("mnuEdit").actions().contains(action)) << name;
     }
     EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("mnuunik"))->shortcut(),
               QKeySequence(Qt::Key_F5));

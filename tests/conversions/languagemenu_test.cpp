@@ -3,8 +3,8 @@
 
 #include "conversions/languagemenu.h"
 
-#include "menus/menucaption.h"
 #include "editor/editorwindow.h"
+#include "menus/menucaption.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ protected:
     void SetUp() override
     {
         EditorWindowTest::SetUp();
-        menu = window->findChild<LanguageMenu*>();
+        menu = window->subsystems().language;
         ASSERT_NE(menu, nullptr);
     }
 
@@ -72,26 +72,30 @@ constexpr int kLatinItem = 3;
 TEST_F(LanguageModes, TheMenuStartsInLatinAndTheCheckMarkMoves)
 {
     EXPECT_EQ(checkedItem(), kLatinItem);
-    EXPECT_EQ(menu->mode(), LanguageMenu::Latin);
+    EXPECT_EQ(window->languageMode(), LanguageMode::Latin);
     EXPECT_FALSE(CaseFold::russianPairs());
 
-    EXPECT_EQ(item(kRussianItem)->text(), menuCaption(eightBitGeorgian("rusuli")));
+    EXPECT_EQ(item(kRussianItem)->text(),
+              shownMenuText(eightBitGeorgian("rusuli"), DisplayMapKind::GeorgianIso));
     EXPECT_EQ(item(kIsoItem)->text(),
-              menuCaption(eightBitGeorgian("qarTuli ") + QStringLiteral("ISO")));
+              shownMenuText(eightBitGeorgian("qarTuli ") + QStringLiteral("ISO"),
+                            DisplayMapKind::GeorgianIso));
     EXPECT_EQ(item(kKeysItem)->text(),
-              menuCaption(eightBitGeorgian("qarTuli ") + QStringLiteral("ASCII")));
-    EXPECT_EQ(item(kLatinItem)->text(), menuCaption(eightBitGeorgian("laTinuri")));
+              shownMenuText(eightBitGeorgian("qarTuli ") + QStringLiteral("ASCII"),
+                            DisplayMapKind::GeorgianIso));
+    EXPECT_EQ(item(kLatinItem)->text(),
+              shownMenuText(eightBitGeorgian("laTinuri"), DisplayMapKind::GeorgianIso));
     EXPECT_EQ(item(kRussianItem)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     EXPECT_EQ(item(kIsoItem)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_TRUE(item(kKeysItem)->shortcut().isEmpty());
     EXPECT_EQ(item(kLatinItem)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
 
-    const LanguageMenu::Mode modes[] = {LanguageMenu::Russian, LanguageMenu::GeorgianIso,
-                                        LanguageMenu::GeorgianKeys, LanguageMenu::Latin};
+    const LanguageMode modes[] = {LanguageMode::Russian, LanguageMode::GeorgianIso,
+                                  LanguageMode::GeorgianKeys, LanguageMode::Latin};
     for (const int index : {kRussianItem, kKeysItem, kIsoItem, kLatinItem, kIsoItem}) {
         choose(index);
         EXPECT_EQ(checkedItem(), index);
-        EXPECT_EQ(menu->mode(), modes[index]);
+        EXPECT_EQ(window->languageMode(), modes[index]);
         EXPECT_EQ(CaseFold::russianPairs(), index == kRussianItem) << index;
     }
     choose(kIsoItem); // the chosen item again keeps its mark
@@ -171,7 +175,7 @@ TEST_F(LanguageModes, ASwitchKeepsTheBytesAndSelectionAndMarksNothing)
         EXPECT_EQ(editor->SelLength(), 7) << index;
     }
     EXPECT_EQ(window->documents().EditorChanged(), 0);
-    EXPECT_FALSE(window->mnuSave->isEnabled());
+    EXPECT_FALSE(window->registry().action("mnuSave")->isEnabled());
 
     // In the collection, the current document stays unchanged too.
     const qint16 index =
@@ -244,11 +248,11 @@ TEST_F(LanguageModes, TheModesShortcutsWorkFromTheEditorAndTypeNothing)
     load(QStringLiteral("ab"));
     editor->setSelStart(2);
     key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(menu->mode(), LanguageMenu::GeorgianIso);
+    EXPECT_EQ(window->languageMode(), LanguageMode::GeorgianIso);
     key(Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(menu->mode(), LanguageMenu::Russian);
+    EXPECT_EQ(window->languageMode(), LanguageMode::Russian);
     key(Qt::Key_L, Qt::ControlModifier);
-    EXPECT_EQ(menu->mode(), LanguageMenu::Latin);
+    EXPECT_EQ(window->languageMode(), LanguageMode::Latin);
     EXPECT_EQ(editor->Text(), QStringLiteral("ab"));
     EXPECT_EQ(window->documents().EditorChanged(), 0);
 }

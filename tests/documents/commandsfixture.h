@@ -1,13 +1,18 @@
 #pragma once
 
-// The document commands on a stand-in main window: a real editor and tree, with the
-// window's other services recorded; scripted answers and a temporary folder.
+// The document commands on a command context without the main window: a real editor,
+// tree and menus, with the frame's other services recorded; scripted answers and a
+// temporary folder.
 
 #include "documents/documentcommands.h"
-#include "documents/documentwindow.h"
+#include "documents/opencommands.h"
 #include "documents/opentreeview.h"
+#include "documents/savecommands.h"
+#include "documents/treecommands.h"
+#include "editor/editorevents.h"
 #include "invariants.h"
 #include "platform/editorcontrol.h"
+#include "support/fakecontext.h"
 #include "support/recordingshell.h"
 #include "support/scriptedprompts.h"
 #include "support/testfolders.h"
@@ -16,39 +21,11 @@
 
 #include <gtest/gtest.h>
 
-class TestWindow : public DocumentWindow
-{
-public:
-    TestWindow() : T1(new EditorControl(&frame)), TV(new QTreeWidget(&frame)) {}
-
-    QWidget& owner() override { return frame; }
-    EditorControl& editor() override { return *T1; }
-    QTreeWidget& tree() override { return *TV; }
-    void setCaption(const QString& text) override { caption = text; }
-    void showTreePage() override { ++treePageShown; }
-    void showSidePanel() override { ++sidePanelShown; }
-    void enableSave(bool enabled) override { saveEnabled = enabled; }
-    void enableSaveAs(bool enabled) override { saveAsEnabled = enabled; }
-    bool ctrlDown() const override { return ctrl; }
-    bool linesUnwrapped() const override { return false; }
-    void showPicture(const QString& path) override { pictures << path; }
-    void writePageSkeleton() override { T1->setText(QStringLiteral("<HTML>\r\n</HTML>")); }
-
-    QWidget frame;
-    EditorControl* T1;
-    QTreeWidget* TV;
-    QString caption;
-    int treePageShown = 0;
-    int sidePanelShown = 0;
-    bool saveEnabled = false;
-    bool saveAsEnabled = false;
-    bool ctrl = false;
-    QStringList pictures;
-};
-
 class Commands : public testing::Test
 {
 protected:
+    Commands() { window.parts.documents = &commands; }
+
     // Whatever a test did last, the document rules hold afterwards.
     void TearDown() override { EXPECT_TRUE(rulesHold()); }
 
@@ -89,11 +66,16 @@ protected:
     void open(std::initializer_list<QString> paths)
     {
         for (const QString& each : paths)
-            commands.ofnen(each);
+            commands.opening().ofnen(each);
     }
+
+    bool saveEnabled() const { return window.enabled("mnuSave"); }
+    bool saveAsEnabled() const { return window.enabled("mnuSaveas"); }
 
     TestFolders folders;
     RecordingShell shell;
-    TestWindow window;
+    FakeContext window;
     DocumentCommands commands{window};
+    // The editor's events reach the documents through their one subscriber.
+    EditorEvents events{window};
 };

@@ -2,12 +2,14 @@
 
 #include "app/frmh.h"
 
-#include "menus/menucaption.h"
 #include "core/progprops.h"
 #include "documents/documentcommands.h"
+#include "documents/opencommands.h"
 #include "invariants.h"
+#include "menus/menuregistry.h"
 #include "platform/editorcontrol.h"
 #include "platform/settingsstore.h"
+#include "support/framecontrols.h"
 #include "support/scriptedprompts.h"
 #include "support/testfolders.h"
 
@@ -57,29 +59,31 @@ TEST_F(MainWindowDocuments, TheFileMenuHoldsTheDocumentCommands)
          {"mnunewF0", "mnunewF2", "mnuOpen", "mnuUnopen", "mnuSave", "mnuSaveas"})
         EXPECT_NE(action(name), nullptr) << name;
     EXPECT_EQ(action("mnunewF0")->text(),
-              menuCaption(QStringLiteral("HTML ") + eightBitGeorgian("faili")));
+              shownMenuText(QStringLiteral("HTML ") + eightBitGeorgian("faili"),
+                            DisplayMapKind::GeorgianIso));
     EXPECT_EQ(action("mnunewF0")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
     EXPECT_EQ(action("mnuSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(action("mnuSaveas")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
-    EXPECT_FALSE(window.mnuSave->isEnabled()) << "nothing to save yet";
-    EXPECT_EQ(action("mnuLVop3")->text(), menuCaption(eightBitGeorgian("failis Cawera")));
+    EXPECT_FALSE(window.registry().action("mnuSave")->isEnabled()) << "nothing to save yet";
+    EXPECT_EQ(action("mnuLVop3")->text(),
+              shownMenuText(eightBitGeorgian("failis Cawera"), DisplayMapKind::GeorgianIso));
 
-    window.T1->setSelText(QStringLiteral("typed"));
-    EXPECT_TRUE(window.mnuSave->isEnabled());
+    frameOf(window).T1->setSelText(QStringLiteral("typed"));
+    EXPECT_TRUE(window.registry().action("mnuSave")->isEnabled());
     EXPECT_EQ(window.documents().EditorChanged(), -1);
 }
 
 TEST_F(MainWindowDocuments, TheOpenAndCloseButtonsStayOffTheFilePage)
 {
-    EXPECT_TRUE(window.Cadd->isVisible());
-    window.TAB1->setCurrentIndex(1);
-    EXPECT_FALSE(window.Cadd->isVisible());
-    EXPECT_FALSE(window.Cdel->isVisible());
-    window.TAB1->setCurrentIndex(0);
-    EXPECT_TRUE(window.Cdel->isVisible());
+    EXPECT_TRUE(frameOf(window).Cadd->isVisible());
+    frameOf(window).TAB1->setCurrentIndex(1);
+    EXPECT_FALSE(frameOf(window).Cadd->isVisible());
+    EXPECT_FALSE(frameOf(window).Cdel->isVisible());
+    frameOf(window).TAB1->setCurrentIndex(0);
+    EXPECT_TRUE(frameOf(window).Cdel->isVisible());
 
     ScriptedPrompts prompts({QString()});
-    window.Cadd->click();
+    frameOf(window).Cadd->click();
     EXPECT_EQ(prompts.asked()[0].kind, QStringLiteral("open"));
 }
 
@@ -89,7 +93,7 @@ TEST_F(MainWindowDocuments, AStartWithAFileShowsItAndRemembersItAtTheClose)
     const QString a = file(QStringLiteral("a.html"), "start");
     window.comandopen(a, QString());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Kelmora [") + a + QLatin1Char(']'));
-    EXPECT_EQ(window.T1->Text(), QStringLiteral("start"));
+    EXPECT_EQ(frameOf(window).T1->Text(), QStringLiteral("start"));
     EXPECT_EQ(window.documents().EditorChanged(), 0) << "loading is no edit";
     EXPECT_TRUE(window.close());
     EXPECT_EQ(SettingsStore::read(QStringLiteral("LastFile"), QStringLiteral("FN")), a);
@@ -100,22 +104,22 @@ TEST_F(MainWindowDocuments, OpeningASecondFileShowsTheTreeAndTheSidePanel)
     const QString a = file(QStringLiteral("a.html"), "a");
     const QString b = file(QStringLiteral("b.html"), "b");
     window.ToggleWebPanel(0);
-    window.TAB1->setCurrentIndex(1);
-    window.documentCommands().ofnen(a);
-    window.documentCommands().ofnen(b);
-    EXPECT_EQ(window.WebPanelShown, -1);
-    EXPECT_EQ(window.TAB1->currentIndex(), 0);
-    EXPECT_EQ(window.TV->topLevelItem(0)->childCount(), 2);
-    EXPECT_TRUE(documentRulesHold(window.documents(), window.T1->Text()));
+    frameOf(window).TAB1->setCurrentIndex(1);
+    window.subsystems().documents->opening().ofnen(a);
+    window.subsystems().documents->opening().ofnen(b);
+    EXPECT_TRUE(frameOf(window).PWEB->isVisible());
+    EXPECT_EQ(frameOf(window).TAB1->currentIndex(), 0);
+    EXPECT_EQ(frameOf(window).TV->topLevelItem(0)->childCount(), 2);
+    EXPECT_TRUE(documentRulesHold(window.documents(), frameOf(window).T1->Text()));
 }
 
 TEST_F(MainWindowDocuments, ClosingSavesChangedDocumentsThenCloses)
 {
     const QString a = file(QStringLiteral("a.html"), "a");
     const QString b = file(QStringLiteral("b.html"), "b");
-    window.documentCommands().ofnen(a);
-    window.documentCommands().ofnen(b);
-    window.T1->setSelText(QStringLiteral("new "));
+    window.subsystems().documents->opening().ofnen(a);
+    window.subsystems().documents->opening().ofnen(b);
+    frameOf(window).T1->setSelText(QStringLiteral("new "));
     // Save? yes; a project of the files? no, save them one by one.
     ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("7")});
     EXPECT_TRUE(window.close());
@@ -126,12 +130,12 @@ TEST_F(MainWindowDocuments, ClosingSavesChangedDocumentsThenCloses)
 
 TEST_F(MainWindowDocuments, AFailedSaveKeepsTheWindowAndEveryDocument)
 {
-    window.T1->setSelText(QStringLiteral("typed"));
+    frameOf(window).T1->setSelText(QStringLiteral("typed"));
     writeFile(folders.root() + QStringLiteral("/blocker"), "file");
     ScriptedPrompts prompts({QStringLiteral("6"),
                              folders.root() + QStringLiteral("/blocker/a/b.html"),
                              QStringLiteral("6")});
     EXPECT_FALSE(window.close());
-    EXPECT_EQ(window.T1->Text(), QStringLiteral("typed"));
+    EXPECT_EQ(frameOf(window).T1->Text(), QStringLiteral("typed"));
     EXPECT_EQ(window.documents().EditorChanged(), -1);
 }

@@ -22,7 +22,7 @@ protected:
 TEST_F(Opening, TheFirstTextFileGoesIntoTheSingleFileState)
 {
     const QString a = file(QStringLiteral("a.html"), "one\r\ntwo");
-    commands.ofnen(a);
+    commands.opening().ofnen(a);
     EXPECT_EQ(state().DocsMode(), 0);
     EXPECT_EQ(state().EditorPath(), a);
     EXPECT_EQ(editorText(), QStringLiteral("one\r\ntwo"));
@@ -31,7 +31,7 @@ TEST_F(Opening, TheFirstTextFileGoesIntoTheSingleFileState)
     EXPECT_EQ(window.treePageShown, 0);
     EXPECT_TRUE(rulesHold());
 
-    commands.ofnen(a);
+    commands.opening().ofnen(a);
     EXPECT_EQ(window.treePageShown, 1) << "the same file again only shows the tree";
     EXPECT_EQ(state().DocsMode(), 0);
 }
@@ -55,7 +55,7 @@ TEST_F(Opening, ASecondFileMakesTheFirstADocument)
     EXPECT_EQ(state().Docs().WEBChanged(), -1);
     EXPECT_TRUE(rulesHold());
 
-    commands.ofnen(a);
+    commands.opening().ofnen(a);
     EXPECT_EQ(state().Docs().Count(), 2) << "an open file is shown, not opened again";
     EXPECT_EQ(state().DocIndex(), 0);
     EXPECT_EQ(editorText(), QStringLiteral("first"));
@@ -66,7 +66,7 @@ TEST_F(Opening, UnnamedTextIsKeptWhenAFileOpens)
 {
     type(QStringLiteral("typed"));
     window.ctrl = true;
-    commands.ofnen(file(QStringLiteral("a.txt"), "file"));
+    commands.opening().ofnen(file(QStringLiteral("a.txt"), "file"));
     ASSERT_EQ(state().Docs().Count(), 2);
     EXPECT_EQ(item(0).FileTitle, QStringLiteral("Notsaved0.HTML"));
     EXPECT_EQ(item(0).Value, QStringLiteral("typed"));
@@ -88,7 +88,7 @@ TEST_F(Opening, MediaFilesAreListedWithoutTextAndNeverHoldTypedText)
 {
     type(QStringLiteral("typed"));
     const QString picture = file(QStringLiteral("p.jpg"), QByteArray("\xFF\xD8\0\0", 4));
-    commands.ofnen(picture);
+    commands.opening().ofnen(picture);
     ASSERT_EQ(state().Docs().Count(), 2);
     EXPECT_EQ(item(0).Value, QStringLiteral("typed")) << "the typed text is a document of its own";
     EXPECT_EQ(state().DocIndex(), 0);
@@ -102,9 +102,9 @@ TEST_F(Opening, MediaFilesAreListedWithoutTextAndNeverHoldTypedText)
     EXPECT_TRUE(rulesHold());
 
     const QString sound = file(QStringLiteral("s.wav"), "RIFF");
-    commands.ofnen(sound);
+    commands.opening().ofnen(sound);
     EXPECT_EQ(shell.requests, QStringList(QStringLiteral("open ") + sound));
-    commands.ofnen(file(QStringLiteral("a.zip"), "PK"));
+    commands.opening().ofnen(file(QStringLiteral("a.zip"), "PK"));
     EXPECT_EQ(state().Docs().Count(), 4);
     EXPECT_EQ(shell.requests.size(), 1) << "other files are only listed";
     EXPECT_EQ(editorText(), QStringLiteral("typed more"));
@@ -114,7 +114,7 @@ TEST_F(Opening, MediaFilesAreListedWithoutTextAndNeverHoldTypedText)
 TEST_F(Opening, AMediaFileIntoAnEmptyEditorLeavesNoCurrentDocument)
 {
     QDir().mkpath(path(QStringLiteral("x.d")));
-    commands.ofnen(file(QStringLiteral("x.d/file"), "data"));
+    commands.opening().ofnen(file(QStringLiteral("x.d/file"), "data"));
     EXPECT_EQ(state().DocsMode(), -1);
     EXPECT_EQ(state().DocIndex(), -1);
     ASSERT_EQ(state().Docs().Count(), 1);
@@ -127,9 +127,9 @@ TEST_F(Opening, MissingAndBinaryFilesAreRefusedAndChangeNothing)
 {
     type(QStringLiteral("kept"));
     ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("6")});
-    commands.ofnen(path(QStringLiteral("missing.html")));
-    commands.ofnen(path(QStringLiteral("missing.gif")));
-    commands.ofnen(file(QStringLiteral("binary.html"), QByteArray("<html>\0", 7)));
+    commands.opening().ofnen(path(QStringLiteral("missing.html")));
+    commands.opening().ofnen(path(QStringLiteral("missing.gif")));
+    commands.opening().ofnen(file(QStringLiteral("binary.html"), QByteArray("<html>\0", 7)));
     ASSERT_EQ(prompts.asked().size(), 3);
     EXPECT_EQ(prompts.asked()[0].prompt, QStringLiteral("faili ver moiZebna."));
     EXPECT_EQ(prompts.asked()[0].icon, 2);
@@ -146,8 +146,8 @@ TEST_F(Opening, MissingAndBinaryFilesLeaveOpenDocumentsAsTheyAre)
     open({file(QStringLiteral("a.html"), "a"), file(QStringLiteral("b.html"), "b")});
     type(QStringLiteral(" typed"));
     ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6")});
-    commands.ofnen(path(QStringLiteral("missing.txt")));
-    commands.ofnen(file(QStringLiteral("c.txt"), QByteArray("a\0b", 3)));
+    commands.opening().ofnen(path(QStringLiteral("missing.txt")));
+    commands.opening().ofnen(file(QStringLiteral("c.txt"), QByteArray("a\0b", 3)));
     EXPECT_EQ(prompts.asked().size(), 2);
     EXPECT_EQ(state().Docs().Count(), 2);
     EXPECT_EQ(state().DocIndex(), 1);
@@ -160,14 +160,14 @@ TEST_F(Opening, MissingAndBinaryFilesLeaveOpenDocumentsAsTheyAre)
 TEST_F(Opening, TheOpenCommandsCancelChangesNothing)
 {
     ScriptedPrompts prompts({kNoAnswer});
-    commands.Cadd_Click();
+    commands.opening().Cadd_Click();
     ASSERT_EQ(prompts.asked().size(), 1);
     EXPECT_EQ(prompts.asked()[0].kind, QStringLiteral("open"));
     EXPECT_EQ(prompts.asked()[0].filter,
               QStringLiteral("All Files(*.*)|*.*|HTML-HTM(*.html,*.htm)|*.html;*.htm|"
                              "Text(*.txt)|*.txt|WEB Proect|*.WEB"));
     EXPECT_EQ(state().DocsMode(), 0);
-    EXPECT_FALSE(window.saveAsEnabled);
+    EXPECT_FALSE(saveAsEnabled());
 }
 
 TEST_F(Opening, TheOpenCommandLoadsAndThenAddsMarkingTheAddedFileChanged)
@@ -175,32 +175,32 @@ TEST_F(Opening, TheOpenCommandLoadsAndThenAddsMarkingTheAddedFileChanged)
     const QString a = file(QStringLiteral("a.html"), "a");
     const QString b = file(QStringLiteral("b.html"), "b");
     ScriptedPrompts prompts({a, b});
-    commands.mnuOpen_Click();
+    commands.opening().mnuOpen_Click();
     EXPECT_EQ(window.caption, QStringLiteral("Kelmora [") + a + QLatin1Char(']'));
     EXPECT_EQ(state().EditorPath(), a);
-    EXPECT_TRUE(window.saveAsEnabled);
+    EXPECT_TRUE(saveAsEnabled());
     type(QStringLiteral("!"));
-    commands.mnuOpen_Click();
+    commands.opening().mnuOpen_Click();
     EXPECT_EQ(window.caption, QStringLiteral("Kelmora"));
     ASSERT_EQ(state().Docs().Count(), 2);
     EXPECT_EQ(item(0).Value, QStringLiteral("a!"));
     EXPECT_EQ(item(0).Changed, -1);
     EXPECT_EQ(item(1).Changed, -1);
     EXPECT_EQ(state().DocIndex(), 1);
-    EXPECT_TRUE(window.saveEnabled);
+    EXPECT_TRUE(saveEnabled());
     EXPECT_TRUE(rulesHold());
 }
 
 TEST_F(Opening, ReopeningTheSingleFileAsksAndReloadsFromDisk)
 {
     const QString a = file(QStringLiteral("a.html"), "on disk");
-    commands.ofnen(a);
+    commands.opening().ofnen(a);
     type(QStringLiteral(" typed"));
     writeFile(a, "changed on disk");
     ScriptedPrompts prompts({a, QStringLiteral("7"), a, QStringLiteral("6")});
-    commands.mnuOpen_Click();
+    commands.opening().mnuOpen_Click();
     EXPECT_EQ(editorText(), QStringLiteral("on disk typed")) << "no: nothing happens";
-    commands.mnuOpen_Click();
+    commands.opening().mnuOpen_Click();
     EXPECT_EQ(prompts.asked()[1].prompt,
               QStringLiteral("es faili ukve gaxsnilia.\r\ngindaT misi axlidan gaxsna?"));
     EXPECT_EQ(prompts.asked()[1].title, QStringLiteral("Open"));
@@ -214,7 +214,7 @@ TEST_F(Opening, AnOpenDocumentCanOpenInASecondWindow)
     const QString a = file(QStringLiteral("a.html"), "a");
     open({a, file(QStringLiteral("b.html"), "b")});
     ScriptedPrompts prompts({a, QStringLiteral("6")});
-    commands.mnuOpen_Click();
+    commands.opening().mnuOpen_Click();
     EXPECT_EQ(prompts.asked()[1].title, QStringLiteral("File Open"));
     EXPECT_EQ(prompts.asked()[1].buttons, 2);
     EXPECT_EQ(shell.requests, QStringList(QStringLiteral("start ") + a));
@@ -227,12 +227,12 @@ TEST_F(Opening, TheOpenCommandListsPicturesWithoutPreviewAndRefusesBinaryText)
     const QString picture = file(QStringLiteral("p.png"), QByteArray("\x89PNG\0", 5));
     const QString jpeg = file(QStringLiteral("photo.jpeg"), QByteArray("\xFF\xD8\0", 3));
     ScriptedPrompts prompts({picture, jpeg, QStringLiteral("6")});
-    commands.mnuOpen_Click();
+    commands.opening().mnuOpen_Click();
     ASSERT_EQ(state().Docs().Count(), 2);
     EXPECT_EQ(item(0).FileTitle, QStringLiteral("nosaved0.HTML"));
     EXPECT_EQ(item(1).NoText, -1);
     EXPECT_TRUE(window.pictures.isEmpty());
-    commands.mnuOpen_Click();
+    commands.opening().mnuOpen_Click();
     EXPECT_EQ(prompts.asked()[2].prompt,
               QStringLiteral("es faili teqsti ar aris da redaqtorSi ver gaixsneba."));
     EXPECT_EQ(state().Docs().Count(), 2);
@@ -244,10 +244,10 @@ TEST_F(Opening, AProjectChosenBeforeProjectsCanOpenDropsNothing)
     const QString project = file(QStringLiteral("site.WEB"), "a.html\r\nSTOPF=a.html");
     const QString page = file(QStringLiteral("b.html"), "b");
     type(QStringLiteral("unsaved"));
-    commands.ofnen(page);
+    commands.opening().ofnen(page);
     const qint16 documents = state().Docs().Count();
     ScriptedPrompts prompts({project, QStringLiteral("6")});
-    commands.mnuOpen_Click();
+    commands.opening().mnuOpen_Click();
     // It says so at once: no question, nothing saved, closed or dropped.
     ASSERT_EQ(prompts.asked().size(), 2);
     EXPECT_EQ(prompts.asked()[1].prompt,
@@ -262,17 +262,17 @@ TEST_F(Opening, AProjectChosenBeforeProjectsCanOpenDropsNothing)
 TEST_F(Opening, TheStartUpEntryOpensOnePathOrAList)
 {
     const QString a = file(QStringLiteral("a.html"), "a");
-    commands.comandopen(a, QString());
+    commands.opening().comandopen(a, QString());
     EXPECT_EQ(state().EditorPath(), a);
     EXPECT_EQ(window.caption, QStringLiteral("Kelmora [") + a + QLatin1Char(']'));
-    EXPECT_TRUE(window.saveAsEnabled);
+    EXPECT_TRUE(saveAsEnabled());
 
-    commands.closeAll();
+    commands.saving().closeAll();
     const QString one = file(QStringLiteral("1.html"), "1");
     const QString two = file(QStringLiteral("2 two.txt"), "2");
     const QString three = file(QStringLiteral("3.css"), "3");
-    commands.comandopen(QStringLiteral("SIA"),
-                        one + QStringLiteral("\" \"") + two + QStringLiteral("\" \"") + three);
+    commands.opening().comandopen(QStringLiteral("SIA"), one + QStringLiteral("\" \"") + two +
+                                                             QStringLiteral("\" \"") + three);
     ASSERT_EQ(state().Docs().Count(), 3);
     EXPECT_EQ(item(0).filepath, one);
     EXPECT_EQ(item(1).filepath, two);
@@ -285,7 +285,7 @@ TEST_F(Opening, TheStartUpEntryOpensOnePathOrAList)
 TEST_F(Opening, AMissingStartUpFileIsSaidAndChangesNothing)
 {
     ScriptedPrompts prompts({QStringLiteral("6")});
-    commands.comandopen(path(QStringLiteral("gone.html")), QString());
+    commands.opening().comandopen(path(QStringLiteral("gone.html")), QString());
     EXPECT_EQ(prompts.asked()[0].prompt, QStringLiteral("faili ver moiZebna."));
     EXPECT_EQ(window.caption, QString());
     EXPECT_EQ(state().EditorPath(), QString());
@@ -299,7 +299,7 @@ TEST_F(Opening, UTF8TextKeepsItsEmptyLinesAndBecomesLatinKeys)
     const QString utf8 = file(QStringLiteral("u.txt"),
                               "\xEF\xBB\xBF\xE1\x83\x90\r\n\r\n\xE1\x83\x91\xE1\x83\x92 x\n");
     ScriptedPrompts prompts({utf8});
-    commands.mnuUnopen_Click();
+    commands.opening().mnuUnopen_Click();
     EXPECT_EQ(prompts.asked()[0].filter, QStringLiteral("Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*"));
     EXPECT_EQ(editorText(), QStringLiteral("a\r\n\r\nbg x"));
     EXPECT_EQ(state().EditorPath(), utf8);
@@ -312,7 +312,7 @@ TEST_F(Opening, UTF8TextBecomesANewDocumentBesideOpenOnes)
     open({file(QStringLiteral("a.html"), "a"), file(QStringLiteral("b.html"), "b")});
     type(QStringLiteral(" typed"));
     ScriptedPrompts prompts({file(QStringLiteral("u.txt"), "\xE1\x83\x93")});
-    commands.mnuUnopen_Click();
+    commands.opening().mnuUnopen_Click();
     ASSERT_EQ(state().Docs().Count(), 3);
     EXPECT_EQ(item(1).Value, QStringLiteral("b typed")) << "the current document kept its text";
     EXPECT_EQ(item(2).Value, QStringLiteral("d"));
@@ -328,7 +328,7 @@ TEST_F(Opening, AFileTooLargeToEditIsRefusedAndChangesNothing)
     huge.close();
     type(QStringLiteral("kept"));
     ScriptedPrompts prompts({QStringLiteral("6")});
-    commands.ofnen(huge.fileName());
+    commands.opening().ofnen(huge.fileName());
     ASSERT_EQ(prompts.asked().size(), 1);
     EXPECT_EQ(prompts.asked()[0].prompt,
               QStringLiteral("faili Zalian didia da redaqtorSi ver gaixsneba."));

@@ -12,7 +12,7 @@ const QString kProjectQuestion = QStringLiteral("gindaT gaxsnili failebisgan pro
 class Saving : public Commands
 {
 protected:
-    SaveOutcome saveEverything() { return commands.SaveDocuments(QString(), -1); }
+    SaveOutcome saveEverything() { return commands.saving().SaveDocuments(QString(), -1); }
 };
 
 } // namespace
@@ -46,7 +46,7 @@ TEST_F(Saving, UnnamedTextIsSavedUnderTheChosenNameAsHeldBytes)
 TEST_F(Saving, ANamedUnchangedTextAsksAndACancelIsQuiet)
 {
     const QString a = file(QStringLiteral("a.html"), "a");
-    commands.ofnen(a);
+    commands.opening().ofnen(a);
     ScriptedPrompts prompts({QString()});
     EXPECT_EQ(saveEverything(), SaveOutcome::Cancelled);
     EXPECT_EQ(prompts.asked().size(), 1) << "the cancel shows no message";
@@ -68,11 +68,11 @@ TEST_F(Saving, AFailedWriteOfTheSingleFileIsToldAndKeepsItChanged)
 TEST_F(Saving, SaveAsAlwaysAsksAndTakesTheNewName)
 {
     const QString a = file(QStringLiteral("a.html"), "a");
-    commands.ofnen(a);
+    commands.opening().ofnen(a);
     type(QStringLiteral(" changed"));
     const QString b = path(QStringLiteral("b.html"));
     ScriptedPrompts prompts({b});
-    commands.mnuSaveas_Click();
+    commands.saving().mnuSaveas_Click();
     EXPECT_EQ(readFile(b), QByteArray("a changed"));
     EXPECT_EQ(readFile(a), QByteArray("a")) << "the old file is left alone";
     EXPECT_EQ(state().EditorPath(), b);
@@ -83,7 +83,7 @@ TEST_F(Saving, AFileOpenedThroughALinkIsSavedThroughIt)
     const QString target = file(QStringLiteral("target.html"), "before");
     const QString link = path(QStringLiteral("link.html"));
     ASSERT_TRUE(QFile::link(target, link));
-    commands.ofnen(link);
+    commands.opening().ofnen(link);
     type(QStringLiteral(" after"));
     EXPECT_EQ(saveEverything(), SaveOutcome::Done);
     EXPECT_EQ(readFile(target), QByteArray("before after"));
@@ -97,7 +97,7 @@ TEST_F(Saving, SavingEverythingAsksFirstAndACancelWritesNothing)
     open({file(QStringLiteral("a.html"), "a"), file(QStringLiteral("b.html"), "b")});
     type(QStringLiteral(" typed"));
     ScriptedPrompts prompts({QStringLiteral("2")});
-    commands.mnuSave_Click();
+    commands.saving().mnuSave_Click();
     EXPECT_EQ(prompts.asked()[0].prompt, kProjectQuestion);
     EXPECT_EQ(prompts.asked()[0].wrap, 50);
     EXPECT_EQ(readFile(path(QStringLiteral("b.html"))), QByteArray("b"));
@@ -125,9 +125,9 @@ TEST_F(Saving, AnswerSevenWritesOnlyChangedOrUnsavedTextDocuments)
     const QString b = file(QStringLiteral("b.html"), "b");
     const QString picture = file(QStringLiteral("p.gif"), QByteArray("GIF\0\x01", 5));
     open({a, picture, b});
-    commands.mnunewF_Click(2);
+    commands.saving().mnunewF_Click(2);
     type(QStringLiteral("new"));
-    commands.TV_NodeClick(node(2));
+    commands.tree().TV_NodeClick(node(2));
     type(QStringLiteral(" typed"));
     // Another window of the program saves a.html meanwhile.
     writeFile(a, "saved elsewhere");
@@ -143,7 +143,7 @@ TEST_F(Saving, AnswerSevenWritesOnlyChangedOrUnsavedTextDocuments)
     EXPECT_EQ(item(3).filepath, chosen);
     EXPECT_EQ(item(3).FileTitle, QStringLiteral("new.txt"));
     EXPECT_EQ(node(3)->text(0), QStringLiteral("new.txt")) << "the tree shows the new name";
-    EXPECT_EQ(commands.cvlaprufen(), 0);
+    EXPECT_EQ(commands.saving().cvlaprufen(), 0);
     EXPECT_TRUE(rulesHold());
 }
 
@@ -154,7 +154,7 @@ TEST_F(Saving, AnswerSevenReportsFailuresAndKeepsThoseDocumentsChanged)
     open({a, b});
     state().takeFile(1, unwritable(QStringLiteral("b.html")));
     type(QStringLiteral(" typed"));
-    commands.TV_NodeClick(node(0));
+    commands.tree().TV_NodeClick(node(0));
     type(QStringLiteral(" also"));
 
     ScriptedPrompts prompts({QStringLiteral("7"), QStringLiteral("6")});
@@ -169,9 +169,9 @@ TEST_F(Saving, AnswerSevenReportsFailuresAndKeepsThoseDocumentsChanged)
 TEST_F(Saving, ACancelledDialogInAnswerSevenSavesTheRestAndSaysSo)
 {
     const QString a = file(QStringLiteral("a.html"), "a");
-    commands.ofnen(a);
-    commands.mnunewF_Click(2);
-    commands.TV_NodeClick(node(0));
+    commands.opening().ofnen(a);
+    commands.saving().mnunewF_Click(2);
+    commands.tree().TV_NodeClick(node(0));
     type(QStringLiteral("!"));
     ScriptedPrompts prompts({QStringLiteral("7"), QString()});
     EXPECT_EQ(saveEverything(), SaveOutcome::Cancelled);
@@ -185,7 +185,7 @@ TEST_F(Saving, SaveAsOfADocumentKeepsItCurrentUnderItsNewFile)
     type(QStringLiteral(" typed"));
     const QString c = path(QStringLiteral("c.css"));
     ScriptedPrompts prompts({c});
-    commands.mnuSaveas_Click();
+    commands.saving().mnuSaveas_Click();
     EXPECT_EQ(prompts.asked()[0].proposedName, QString());
     EXPECT_EQ(readFile(c), QByteArray("b typed"));
     EXPECT_EQ(readFile(path(QStringLiteral("b.html"))), QByteArray("b"));
@@ -200,17 +200,18 @@ TEST_F(Saving, OneDocumentToAGivenFileIsNeverAPictures)
 {
     const QString picture = file(QStringLiteral("p.gif"), QByteArray("GIF\0", 4));
     open({file(QStringLiteral("a.html"), "a"), picture});
-    EXPECT_EQ(commands.SaveDocuments(picture, 1), SaveOutcome::Done);
+    EXPECT_EQ(commands.saving().SaveDocuments(picture, 1), SaveOutcome::Done);
     EXPECT_EQ(readFile(picture), QByteArray("GIF\0", 4));
-    EXPECT_EQ(commands.SaveDocuments(QString(), 1), SaveOutcome::Done) << "no dialog is shown";
+    EXPECT_EQ(commands.saving().SaveDocuments(QString(), 1), SaveOutcome::Done)
+        << "no dialog is shown";
 }
 
 TEST_F(Saving, TheCollectionStateWithNothingOpenHasNothingToSave)
 {
-    commands.ofnen(file(QStringLiteral("p.gif"), "GIF"));
+    commands.opening().ofnen(file(QStringLiteral("p.gif"), "GIF"));
     ScriptedPrompts prompts({QStringLiteral("7")});
     EXPECT_EQ(saveEverything(), SaveOutcome::Done);
-    commands.mnuSaveas_Click();
+    commands.saving().mnuSaveas_Click();
     EXPECT_EQ(prompts.asked().size(), 1) << "only the project question, for the listed picture";
 }
 
@@ -249,7 +250,7 @@ TEST_F(Saving, TwoDocumentsOfOneFileAreNeverBothWrittenAsSaved)
     open({other});
     prompts.answer(page);
     prompts.answer(QStringLiteral("6"));
-    EXPECT_EQ(commands.SaveDocuments(QString(), state().DocIndex()), SaveOutcome::Failed);
+    EXPECT_EQ(commands.saving().SaveDocuments(QString(), state().DocIndex()), SaveOutcome::Failed);
     EXPECT_EQ(prompts.asked().last().prompt,
               QStringLiteral("es faili sxva dokumentSic aris gaxsnili da ar Caiwera."));
     EXPECT_EQ(readFile(page), QByteArray("orig"));

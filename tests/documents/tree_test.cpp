@@ -18,7 +18,7 @@ protected:
     {
         for (const char* name : names) {
             const QString title = QString::fromLatin1(name);
-            commands.ofnen(file(title, title.toLatin1()));
+            commands.opening().ofnen(file(title, title.toLatin1()));
         }
     }
     QStringList childTitles(int group)
@@ -34,7 +34,7 @@ protected:
     {
         window.frame.show();
         window.TV->setCurrentItem(node(index));
-        commands.StartLabelEdit();
+        commands.tree().StartLabelEdit();
         QLineEdit* field = nullptr;
         for (QLineEdit* each : window.TV->viewport()->findChildren<QLineEdit*>()) {
             if (each->isVisible())
@@ -55,8 +55,8 @@ protected:
 TEST_F(Tree, ListsEveryDocumentUnderItsGroup)
 {
     openTexts({"page.shtml", "notes.txt", "b.css", "a.html"});
-    commands.ofnen(file(QStringLiteral("clip.fla"), "FLA"));
-    commands.ofnen(file(QStringLiteral("pic.gif"), "GIF89a"));
+    commands.opening().ofnen(file(QStringLiteral("clip.fla"), "FLA"));
+    commands.opening().ofnen(file(QStringLiteral("pic.gif"), "GIF89a"));
     ASSERT_EQ(window.TV->topLevelItemCount(), 4);
     EXPECT_EQ(window.TV->topLevelItem(0)->text(0), QStringLiteral("WEB Files"));
     EXPECT_EQ(window.TV->topLevelItem(3)->text(0), QStringLiteral("Other"));
@@ -76,11 +76,11 @@ TEST_F(Tree, AClickSwitchesDocumentsKeepingCaretSelectionAndTypedText)
     openTexts({"a.html", "b.html"});
     window.T1->setSelStart(2);
     window.T1->setSelLength(3);
-    commands.TV_NodeClick(node(0));
+    commands.tree().TV_NodeClick(node(0));
     EXPECT_EQ(state().DocIndex(), 0);
     EXPECT_EQ(editorText(), QStringLiteral("a.html"));
     type(QStringLiteral("!"));
-    commands.TV_NodeClick(node(1));
+    commands.tree().TV_NodeClick(node(1));
     EXPECT_EQ(window.T1->SelStart(), 2);
     EXPECT_EQ(window.T1->SelLength(), 3);
     EXPECT_EQ(item(0).Value, QStringLiteral("a.html!"));
@@ -95,22 +95,22 @@ TEST_F(Tree, TwoDocumentsOfOneNameAreToldApartByTheirTags)
     QDir().mkpath(path(QStringLiteral("two")));
     open({file(QStringLiteral("one/index.html"), "first"),
           file(QStringLiteral("two/index.html"), "second")});
-    commands.TV_NodeClick(node(0));
+    commands.tree().TV_NodeClick(node(0));
     EXPECT_EQ(editorText(), QStringLiteral("first"));
-    commands.TV_NodeClick(node(1));
+    commands.tree().TV_NodeClick(node(1));
     EXPECT_EQ(editorText(), QStringLiteral("second"));
 }
 
 TEST_F(Tree, ClicksOnGroupsPicturesAndTheCurrentDocumentChangeNothing)
 {
     openTexts({"a.html"});
-    commands.ofnen(file(QStringLiteral("p.jpg"), "JPG"));
-    commands.ofnen(file(QStringLiteral("s.mid"), "MID"));
+    commands.opening().ofnen(file(QStringLiteral("p.jpg"), "JPG"));
+    commands.opening().ofnen(file(QStringLiteral("s.mid"), "MID"));
     openTexts({"b.html"});
     type(QStringLiteral(" typed"));
     for (QTreeWidgetItem* clicked :
          {window.TV->topLevelItem(0), node(1), node(2), node(state().DocIndex())})
-        commands.TV_NodeClick(clicked);
+        commands.tree().TV_NodeClick(clicked);
     EXPECT_EQ(state().DocIndex(), 3);
     EXPECT_EQ(editorText(), QStringLiteral("b.html typed"));
     EXPECT_EQ(item(3).Value, QStringLiteral("b.html")) << "nothing was stored yet";
@@ -120,12 +120,12 @@ TEST_F(Tree, ClicksOnGroupsPicturesAndTheCurrentDocumentChangeNothing)
 TEST_F(Tree, ATextDocumentNamedLikeAPictureIsShownLikeAnyOther)
 {
     openTexts({"a.html"});
-    commands.mnunewF_Click(2);
+    commands.saving().mnunewF_Click(2);
     type(QStringLiteral("precious"));
-    commands.TV_AfterLabelEdit(1, QStringLiteral("logo.png"));
-    commands.TV_NodeClick(node(0));
+    commands.tree().TV_AfterLabelEdit(1, QStringLiteral("logo.png"));
+    commands.tree().TV_NodeClick(node(0));
     EXPECT_EQ(state().DocIndex(), 0);
-    commands.TV_NodeClick(node(1));
+    commands.tree().TV_NodeClick(node(1));
     EXPECT_EQ(state().DocIndex(), 1);
     EXPECT_TRUE(editorText().endsWith(QStringLiteral("precious")));
 }
@@ -133,9 +133,9 @@ TEST_F(Tree, ATextDocumentNamedLikeAPictureIsShownLikeAnyOther)
 TEST_F(Tree, AClickOnAnUnknownFileWithoutTextStoresAndKeepsTheEditor)
 {
     openTexts({"a.html"});
-    commands.ofnen(file(QStringLiteral("data.zip"), "PK"));
+    commands.opening().ofnen(file(QStringLiteral("data.zip"), "PK"));
     type(QStringLiteral(" typed"));
-    commands.TV_NodeClick(node(1));
+    commands.tree().TV_NodeClick(node(1));
     EXPECT_EQ(state().DocIndex(), 0);
     EXPECT_EQ(item(0).Value, QStringLiteral("a.html typed"));
     EXPECT_EQ(editorText(), QStringLiteral("a.html typed"));
@@ -147,11 +147,11 @@ TEST_F(Tree, AClickOnAnUnknownFileWithoutTextStoresAndKeepsTheEditor)
 TEST_F(Tree, NDKlikiClicksANodeByItsPlaceInTheNodeList)
 {
     openTexts({"a.txt", "b.html", "c.html"});
-    commands.NDKliki(5);
+    commands.tree().NDKliki(5);
     EXPECT_EQ(state().DocIndex(), 1) << "node 5 is the first file node: the first web page";
-    commands.NDKliki(7);
+    commands.tree().NDKliki(7);
     EXPECT_EQ(state().DocIndex(), 0);
-    commands.NDKliki(99);
+    commands.tree().NDKliki(99);
     EXPECT_EQ(state().DocIndex(), 0);
 }
 
@@ -196,7 +196,7 @@ TEST_F(Tree, RenamingNeverReplacesAnotherFile)
 TEST_F(Tree, ForbiddenAndEmptyNamesAreRefused)
 {
     openTexts({"a.html"});
-    commands.mnunewF_Click(2);
+    commands.saving().mnunewF_Click(2);
     ScriptedPrompts prompts;
     editLabel(0, QStringLiteral("  "));
     EXPECT_TRUE(prompts.asked().isEmpty());
@@ -212,8 +212,8 @@ TEST_F(Tree, ForbiddenAndEmptyNamesAreRefused)
 
 TEST_F(Tree, RenamingAnUnsavedDocumentChangesItsTitleOnly)
 {
-    commands.mnunewF_Click(2);
-    commands.mnunewF_Click(0);
+    commands.saving().mnunewF_Click(2);
+    commands.saving().mnunewF_Click(0);
     ASSERT_EQ(item(2).FileTitle, QStringLiteral("nosaved2.HTML"));
     editLabel(2, QStringLiteral("start"));
     EXPECT_EQ(item(2).FileTitle, QStringLiteral("start.HTML"));
@@ -229,7 +229,7 @@ TEST_F(Tree, SavingFromTheMenuWritesTheEditorsTextAndThenClearsChanged)
 {
     openTexts({"a.html", "b.html"});
     type(QStringLiteral(" typed"));
-    commands.mnuLVop_Click(3);
+    commands.tree().mnuLVop_Click(3);
     EXPECT_EQ(readFile(path(QStringLiteral("b.html"))), QByteArray("b.html typed"));
     EXPECT_EQ(item(1).Changed, 0);
 
@@ -239,7 +239,7 @@ TEST_F(Tree, SavingFromTheMenuWritesTheEditorsTextAndThenClearsChanged)
     state().takeFile(1, path(QStringLiteral("blocker/b.html")));
     type(QStringLiteral("!"));
     ScriptedPrompts prompts({QStringLiteral("6")});
-    commands.mnuLVop_Click(3);
+    commands.tree().mnuLVop_Click(3);
     EXPECT_EQ(prompts.asked()[0].prompt,
               QStringLiteral("racxa ver moxda Cawera.\r\nSeamowme sad iwer da ras iwer!"));
     EXPECT_EQ(item(1).Changed, -1) << "a failed write leaves the document changed";
@@ -249,10 +249,10 @@ TEST_F(Tree, SavingFromTheMenuWritesTheEditorsTextAndThenClearsChanged)
 TEST_F(Tree, TheMenuOpensTheCurrentFileInASecondWindow)
 {
     openTexts({"a.html"});
-    commands.mnuLVop_Click(2);
+    commands.tree().mnuLVop_Click(2);
     EXPECT_TRUE(shell.requests.isEmpty()) << "no document in the collection yet";
     openTexts({"b.html"});
-    commands.mnuLVop_Click(2);
+    commands.tree().mnuLVop_Click(2);
     EXPECT_EQ(shell.requests,
               QStringList(QStringLiteral("start ") + path(QStringLiteral("b.html"))));
 }
@@ -260,22 +260,22 @@ TEST_F(Tree, TheMenuOpensTheCurrentFileInASecondWindow)
 TEST_F(Tree, ClosingTheProjectAsksAboutUnsavedWorkAndResetsFully)
 {
     openTexts({"a.html", "b.html"});
-    commands.mnuLVop_Click(4);
+    commands.tree().mnuLVop_Click(4);
     EXPECT_EQ(state().DocsMode(), 0) << "nothing unsaved: no question";
     EXPECT_EQ(window.TV->topLevelItemCount(), 0);
 
     openTexts({"a.html", "b.html"});
     type(QStringLiteral(" typed"));
     ScriptedPrompts prompts({QStringLiteral("2"), QStringLiteral("7")});
-    commands.mnuLVop_Click(4);
+    commands.tree().mnuLVop_Click(4);
     EXPECT_EQ(prompts.asked()[0].prompt, QStringLiteral("gindaT cvlilebebis damaxsovreba?"));
     EXPECT_EQ(prompts.asked()[0].icon, 8);
     EXPECT_EQ(state().Docs().Count(), 2) << "cancel keeps everything";
-    commands.mnuLVop_Click(4);
+    commands.tree().mnuLVop_Click(4);
     EXPECT_EQ(state().DocsMode(), 0);
     EXPECT_EQ(state().EditorPath(), QString());
     EXPECT_EQ(editorText(), QString());
-    EXPECT_FALSE(window.saveEnabled);
+    EXPECT_FALSE(saveEnabled());
     EXPECT_EQ(window.caption, QStringLiteral("Kelmora"));
     EXPECT_EQ(readFile(path(QStringLiteral("b.html"))), QByteArray("b.html"));
     EXPECT_TRUE(rulesHold());
@@ -283,7 +283,7 @@ TEST_F(Tree, ClosingTheProjectAsksAboutUnsavedWorkAndResetsFully)
     // A later save asks for a name instead of writing over an old file.
     type(QStringLiteral("new"));
     prompts.answer(QString());
-    commands.mnuSave_Click();
+    commands.saving().mnuSave_Click();
     EXPECT_EQ(prompts.asked().last().kind, QStringLiteral("save"));
     EXPECT_EQ(readFile(path(QStringLiteral("b.html"))), QByteArray("b.html"));
 }

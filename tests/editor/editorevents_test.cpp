@@ -47,15 +47,15 @@ TEST_F(EditorChanges, TypingMarksTheSingleFileChangedTheProgramsOwnFillDoesNot)
 {
     load(QStringLiteral("<p>loaded</p>"));
     EXPECT_EQ(window->documents().EditorChanged(), 0);
-    EXPECT_FALSE(window->mnuSave->isEnabled());
-    EXPECT_FALSE(window->mnuSaveas->isEnabled());
+    EXPECT_FALSE(action("mnuSave")->isEnabled());
+    EXPECT_FALSE(action("mnuSaveas")->isEnabled());
 
     editor->setSelStart(3);
     typeKeys("x");
     EXPECT_EQ(editor->Text(), QStringLiteral("<p>xloaded</p>"));
     EXPECT_EQ(window->documents().EditorChanged(), -1);
-    EXPECT_TRUE(window->mnuSave->isEnabled());
-    EXPECT_TRUE(window->mnuSaveas->isEnabled());
+    EXPECT_TRUE(action("mnuSave")->isEnabled());
+    EXPECT_TRUE(action("mnuSaveas")->isEnabled());
 }
 
 TEST_F(EditorChanges, KeysThatOnlyMoveOrAreSwallowedMarkNothing)
@@ -68,7 +68,7 @@ TEST_F(EditorChanges, KeysThatOnlyMoveOrAreSwallowedMarkNothing)
     key(Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(editor->Text(), QStringLiteral("ab\r\ncd"));
     EXPECT_EQ(window->documents().EditorChanged(), 0);
-    EXPECT_FALSE(window->mnuSave->isEnabled());
+    EXPECT_FALSE(action("mnuSave")->isEnabled());
 }
 
 TEST_F(EditorChanges, InTheCollectionTypingMarksTheCurrentDocument)
@@ -86,7 +86,7 @@ TEST_F(EditorChanges, InTheCollectionTypingMarksTheCurrentDocument)
 
 TEST_F(EditorChanges, TextMenusSwitchOnlyWhenTheTextBecomesEmptyOrNotEmpty)
 {
-    auto* konvert = window->findChild<QMenu*>(QStringLiteral("mnukonvert"));
+    auto* konvert = menu("mnukonvert");
     ASSERT_NE(konvert, nullptr);
     for (const char* name : kTextMenus)
         ASSERT_NE(action(name), nullptr) << name;
@@ -122,16 +122,16 @@ TEST_F(EditorChanges, TextMenusFollowTheProgramsOwnFillsButSaveDoesNot)
 {
     load(QStringLiteral("x"));
     EXPECT_TRUE(action("mnuUTF8")->isEnabled());
-    EXPECT_FALSE(window->mnuSave->isEnabled());
+    EXPECT_FALSE(action("mnuSave")->isEnabled());
 
     typeKeys("y");
-    ASSERT_TRUE(window->mnuSave->isEnabled());
-    window->mnuSave->setEnabled(false); // as a save leaves it
+    ASSERT_TRUE(action("mnuSave")->isEnabled());
+    action("mnuSave")->setEnabled(false); // as a save leaves it
     load(QString());
     EXPECT_FALSE(action("mnuUTF8")->isEnabled());
     load(QStringLiteral("z"));
     EXPECT_TRUE(action("mnuUTF8")->isEnabled());
-    EXPECT_FALSE(window->mnuSave->isEnabled());
+    EXPECT_FALSE(action("mnuSave")->isEnabled());
 }
 
 TEST_F(EditorChanges, SelectionMenusFollowTheSelection)
@@ -203,35 +203,30 @@ TEST_F(StatusPanels, PanelsShowLengthStartLineAndColumnOfTheSelection)
 
 TEST_F(StatusPanels, TheDecodedViewShowsUtf8GeorgianOfTheSelection)
 {
-    window->TranslationShown = -1;
+    window->showDecodedView(true);
     // "x", then the UTF-8 bytes of the first two Georgian letters.
     load(QStringLiteral("x") + byteText({0xE1, 0x83, 0x90, 0xE1, 0x83, 0x91}));
     editor->setSelection(1, 3);
-    EXPECT_EQ(window->TXTtargmna->toPlainText(), QStringLiteral(u"\u10D0"));
+    EXPECT_EQ(frameOf(*window).TXTtargmna->toPlainText(), QStringLiteral(u"\u10D0"));
     editor->setSelection(0, 7);
-    EXPECT_EQ(window->TXTtargmna->toPlainText(), QStringLiteral(u"x\u10D0\u10D1"));
+    EXPECT_EQ(frameOf(*window).TXTtargmna->toPlainText(), QStringLiteral(u"x\u10D0\u10D1"));
     EXPECT_EQ(editor->Text(), QStringLiteral("x") + byteText({0xE1, 0x83, 0x90, 0xE1, 0x83, 0x91}))
         << "the editor is not changed";
 
-    window->GutterAnchor = 3;
     editor->setSelStart(4);
-    EXPECT_EQ(window->TXTtargmna->toPlainText(), QString());
-    EXPECT_EQ(window->GutterAnchor, -1);
+    EXPECT_EQ(frameOf(*window).TXTtargmna->toPlainText(), QString());
 }
 
 TEST_F(StatusPanels, WithTheViewHiddenOnlyAnEmptySelectionTouchesIt)
 {
-    ASSERT_EQ(window->TranslationShown, 0);
+    ASSERT_FALSE(window->decodedViewShown());
     load(QStringLiteral("x") + byteText({0xE1, 0x83, 0x90}));
-    window->GutterAnchor = 2;
     editor->setSelection(1, 3);
-    EXPECT_EQ(window->TXTtargmna->toPlainText(), QString());
-    EXPECT_EQ(window->GutterAnchor, 2);
+    EXPECT_EQ(frameOf(*window).TXTtargmna->toPlainText(), QString());
 
-    window->TXTtargmna->setPlainText(QStringLiteral("old"));
+    frameOf(*window).TXTtargmna->setPlainText(QStringLiteral("old"));
     key(Qt::Key_Right);
-    EXPECT_EQ(window->TXTtargmna->toPlainText(), QString());
-    EXPECT_EQ(window->GutterAnchor, -1);
+    EXPECT_EQ(frameOf(*window).TXTtargmna->toPlainText(), QString());
 }
 
 // ---- Keys ---------------------------------------------------------------------------------
@@ -307,8 +302,8 @@ TEST_F(EditorKeys, EveryAltKeyIsSwallowedBeforeAnyMenuShortcut)
     EXPECT_EQ(window->documents().EditorChanged(), 0);
 
     // The same shortcut works where the focus is elsewhere in the window.
-    window->TV->setFocus();
-    QTest::keyClick(window->TV, Qt::Key_Z, Qt::AltModifier);
+    frameOf(*window).TV->setFocus();
+    QTest::keyClick(frameOf(*window).TV, Qt::Key_Z, Qt::AltModifier);
     EXPECT_EQ(altZ.fired, 1);
 }
 
@@ -324,8 +319,8 @@ TEST_F(EditorKeys, CtrlSpaceIsSwallowedBeforeAnyMenuShortcut)
     key(Qt::Key_Space); // a plain blank is typed
     EXPECT_EQ(editor->Text(), QStringLiteral("a b"));
 
-    window->TV->setFocus();
-    QTest::keyClick(window->TV, Qt::Key_Space, Qt::ControlModifier);
+    frameOf(*window).TV->setFocus();
+    QTest::keyClick(frameOf(*window).TV, Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(ctrlSpace.fired, 1);
 }
 
@@ -339,7 +334,7 @@ TEST_F(ContextMenus, ARightClickPopsUpTheEditMenu)
     QWidget* shown =
         popupShownBy([&] { QTest::mousePress(viewport, Qt::RightButton, Qt::NoModifier, at); });
     QTest::mouseRelease(viewport, Qt::RightButton, Qt::NoModifier, at);
-    EXPECT_EQ(shown, window->mnuEdit);
+    EXPECT_EQ(shown, menu("mnuEdit"));
 
     // Ctrl with the right button asks for the template menu, which is not built yet; Ctrl
     // and Shift together ask for nothing.
@@ -376,6 +371,6 @@ TEST_F(ContextMenus, TheMenuKeyPopsUpTheEditMenuAndTypesNothing)
     load(QStringLiteral("ab"));
     editor->setSelStart(1);
     QWidget* shown = popupShownBy([&] { key(Qt::Key_Menu); });
-    EXPECT_EQ(shown, window->mnuEdit);
+    EXPECT_EQ(shown, menu("mnuEdit"));
     EXPECT_EQ(editor->Text(), QStringLiteral("ab"));
 }

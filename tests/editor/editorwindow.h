@@ -5,13 +5,15 @@
 // editor's events and the language mode's key rewriting. Text is read back as the bytes
 // the program holds (a line break is CR LF).
 
-#include "conversions/bytes.h"
 #include "app/frmh.h"
-#include "core/progprops.h"
 #include "app/startup.h"
+#include "conversions/bytes.h"
+#include "core/progprops.h"
 #include "documents/documentstate.h"
+#include "menus/menuregistry.h"
 #include "platform/casefold.h"
 #include "platform/editorcontrol.h"
+#include "support/framecontrols.h"
 #include "support/testfolders.h"
 
 #include <QAction>
@@ -39,7 +41,7 @@ protected:
         window->resize(1000, 700);
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        editor = window->T1;
+        editor = frameOf(*window).T1;
         editor->setFocus();
         QApplication::processEvents();
     }
@@ -78,15 +80,9 @@ protected:
             QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 
-    QAction* action(const char* name) const
-    {
-        return window->findChild<QAction*>(QString::fromLatin1(name));
-    }
-
-    QString panel(const char* key) const
-    {
-        return window->StatusPanel(QString::fromLatin1(key))->text();
-    }
+    QAction* action(const char* name) const { return window->registry().action(name); }
+    QMenu* menu(const char* name) const { return &window->registry().menu(name); }
+    QString panel(const char* key) const { return frameOf(*window).panel(key); }
 
     // The popup menu that what does shows (nullptr for none). Every popup is closed again,
     // also one that runs its own event loop.

@@ -8,24 +8,28 @@ RecordingShell::~RecordingShell()
     installShell(m_previous);
 }
 
-void RecordingShell::openFile(const QString& path)
+bool RecordingShell::openFile(const QString& path)
 {
     requests << QStringLiteral("open ") + path;
+    return succeeds;
 }
 
-void RecordingShell::openAddress(const QString& address)
+bool RecordingShell::openAddress(const QString& address)
 {
     requests << QStringLiteral("address ") + address;
+    return succeeds;
 }
 
-void RecordingShell::startProgramAgain(const QStringList& arguments)
+bool RecordingShell::startProgramAgain(const QStringList& arguments)
 {
     requests << QStringLiteral("start ") + arguments.join(QLatin1Char('|'));
+    return succeeds;
 }
 
-void RecordingShell::showHelp(const QString& helpPath, const QString& topic)
+bool RecordingShell::showHelp(const QString& helpPath, const QString& topic)
 {
     requests << QStringLiteral("help ") + helpPath + QLatin1Char(' ') + topic;
+    return succeeds;
 }
 
 QString RecordingShell::browseFolder(QWidget* /*owner*/, const QString& title)

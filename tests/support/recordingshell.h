@@ -10,15 +10,17 @@ public:
     RecordingShell();
     ~RecordingShell() override;
 
-    void openFile(const QString& path) override;
-    void openAddress(const QString& address) override;
-    void startProgramAgain(const QStringList& arguments) override;
-    void showHelp(const QString& helpPath, const QString& topic) override;
+    bool openFile(const QString& path) override;
+    bool openAddress(const QString& address) override;
+    bool startProgramAgain(const QStringList& arguments) override;
+    bool showHelp(const QString& helpPath, const QString& topic) override;
     QString browseFolder(QWidget* owner, const QString& title) override;
 
     // One line per request, such as "help <path> <topic>".
     QStringList requests;
     QString folderAnswer;
+    // What every request answers: false stands for a program that cannot be started.
+    bool succeeds = true;
 
 private:
     Shell* m_previous;

@@ -42,6 +42,11 @@ QString ScriptedPrompts::listBox(const QString& prompt, const QStringList& items
     return nextAnswer({QStringLiteral("list"), prompt, title, 0, 2, {}, 0, items, {}, {}, {}});
 }
 
+void ScriptedPrompts::failureMessage(const QString& text)
+{
+    m_asked << Question{QStringLiteral("failure"), text, {}, 0, 1, {}, 0, {}, {}, {}, {}};
+}
+
 void ScriptedPrompts::platformMessage(const QString& text, PlatformIcon icon, const QString& title)
 {
     m_asked << Question{

@@ -37,6 +37,8 @@ public:
                      const QString& initial, qint32 width, qint32 height) override;
     QString listBox(const QString& prompt, const QStringList& items, const QString& title,
                     const QString& font, qint32 width, qint32 height, qint16 byIndex) override;
+    // Recorded as kind "failure"; it needs no scripted answer.
+    void failureMessage(const QString& text) override;
     void platformMessage(const QString& text, PlatformIcon icon, const QString& title) override;
     // The file dialogs answer the next scripted text as the chosen path ("" cancels).
     QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;

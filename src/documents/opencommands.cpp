@@ -1,0 +1,231 @@
+#include "documents/opencommands.h"
+
+#include "conversions/conversions.h"
+#include "core/commandcontext.h"
+#include "core/sharedroutines.h"
+#include "documents/documentcommands.h"
+#include "documents/documentstate.h"
+#include "documents/recentfiles.h"
+#include "documents/treecommands.h"
+#include "platform/bytetext.h"
+#include "platform/prompts.h"
+#include "platform/shell.h"
+
+namespace {
+
+const QString kOpenFilter = QStringLiteral(
+    "All Files(*.*)|*.*|HTML-HTM(*.html,*.htm)|*.html;*.htm|Text(*.txt)|*.txt|WEB Proect|*.WEB");
+const QString kUtf8Filter = QStringLiteral("Text(*.txt)|*.txt|Alle Dateien(*.*)|*.*");
+// The untitled name ofnen gives single-file text when a second file opens.
+const QString kOfnenUntitled = QStringLiteral("Notsaved0.HTML");
+
+QString untitledHtml(const DocumentState& state)
+{
+    return untitledName(state.Docs().Count(), QStringLiteral(".HTML"));
+}
+
+} // namespace
+
+OpenCommands::OpenCommands(DocumentCommands& documents, CommandContext& context)
+    : m_documents(documents), m_context(context)
+{}
+
+DocumentState& OpenCommands::state()
+{
+    return m_context.documents();
+}
+
+bool OpenCommands::refuseUnreadable(FileStatus status)
+{
+    if (status == FileStatus::Readable)
+        return false;
+    const bool notForTheEditor = status == FileStatus::NotText || status == FileStatus::TooLarge;
+    tellUser(refusalMessage(status), notForTheEditor ? kIconError : kIconMissingFile);
+    return true;
+}
+
+void OpenCommands::ofnen(const QString& path)
+{
+    if (!IsTextFile(path)) {
+        openNonTextFile(path);
+        return;
+    }
+    if (!state().DocsMode() && !state().EditorPath().isEmpty() && path == state().EditorPath()) {
+        m_context.showTreePage();
+        return;
+    }
+    if (const qint16 open = state().indexOfFile(path); open >= 0) {
+        m_documents.tree().showDocument(open);
+        m_context.showTreePage();
+        return;
+    }
+    const DocumentFileRead read = readDocumentFile(path);
+    if (refuseUnreadable(read.status))
+        return;
+    AddRecentFile(path);
+    if (placeTextFile(path, read.text, false, kOfnenUntitled) && !m_context.ctrlDown())
+        m_context.showTreePage();
+}
+
+void OpenCommands::openNonTextFile(const QString& path)
+{
+    if (refuseUnreadable(fileStatus(path)))
+        return;
+    AddRecentFile(path);
+    // Typed single-file text becomes a document of its own, never part of a picture's item.
+    if (!state().enterCollection(kOfnenUntitled) || state().appendNoText(path) < 0)
+        return;
+    switch (mediaActionOf(extensionOf(path))) {
+    case MediaAction::Preview:
+        m_context.showPicture(path);
+        break;
+    case MediaAction::HandOver:
+        ShellOpen(path, &m_context.owner());
+        break;
+    case MediaAction::ListOnly:
+        break;
+    }
+    m_documents.tree().Treefulen();
+}
+
+// A read text file joins the documents: the empty single-file state takes it as its file;
+// otherwise it becomes a document shown in the editor, and single-file work is kept as a
+// document first (titled untitledTitle when it has no file). True when it became a document.
+bool OpenCommands::placeTextFile(const QString& path, const QString& text, bool changed,
+                                 const QString& untitledTitle)
+{
+    if (!state().DocsMode() && !state().singleFileHoldsWork()) {
+        state().resetToSingleFile(path, text);
+        return false;
+    }
+    if (!state().enterCollection(untitledTitle))
+        return false;
+    const qint16 index = state().appendShown(text, path, fileTitleOf(path), changed);
+    if (index < 0)
+        return false;
+    state().markProjectListChanged();
+    m_documents.tree().Treefulen();
+    m_documents.tree().selectDocumentNode(index);
+    return true;
+}
+
+void OpenCommands::comandopen(const QString& first, const QString& second)
+{
+    if (first == QLatin1String("SIA")) {
+        const DocumentState::TextLoading loading(state());
+        for (const QString& path : second.split(QStringLiteral("\" \"")))
+            ofnen(path);
+        m_documents.enableSaveAs(true);
+        return;
+    }
+    const QString& path = first;
+    if (isProjectListFile(path)) {
+        if (refuseUnreadable(fileStatus(path)))
+            return;
+        AddRecentFile(path);
+        WEB_Open(path);
+        return;
+    }
+    const DocumentFileRead read = readDocumentFile(path);
+    if (refuseUnreadable(read.status))
+        return;
+    AddRecentFile(path);
+    placeTextFile(path, read.text, false, untitledHtml(state()));
+    m_documents.showCaptionFor(path);
+    m_documents.enableSaveAs(true);
+}
+
+void OpenCommands::mnuOpen_Click()
+{
+    const QString path =
+        prompts().openFileName(&m_context.owner(), QStringLiteral("Open"), kOpenFilter);
+    if (path.isEmpty())
+        return;
+    if (isProjectListFile(path)) {
+        openProject(path);
+        return;
+    }
+    if (isOpenCommandPicture(path)) {
+        listPicture(path);
+        return;
+    }
+    if (!state().DocsMode() && path == state().EditorPath()) {
+        reopenSingleFile(path);
+        return;
+    }
+    if (state().DocsMode() && state().indexOfFile(path) >= 0) {
+        askSecondWindow(path);
+        return;
+    }
+    const DocumentFileRead read = readDocumentFile(path);
+    if (refuseUnreadable(read.status))
+        return;
+    AddRecentFile(path);
+    const bool becameDocument = placeTextFile(path, read.text, true, untitledHtml(state()));
+    if (becameDocument)
+        m_documents.showPlainCaption();
+    else
+        m_documents.showCaptionFor(path);
+    m_documents.enableSave(becameDocument);
+    m_documents.enableSaveAs(true);
+}
+
+void OpenCommands::reopenSingleFile(const QString& path)
+{
+    const QString answer = MsgBoxa(QStringLiteral("es faili ukve gaxsnilia.") + kCrLf +
+                                       QStringLiteral("gindaT misi axlidan gaxsna?"),
+                                   QStringLiteral("Open"), kIconQuestion, 3, QString(), 40);
+    if (boxAnswer(answer) != BoxAnswer::First)
+        return;
+    const DocumentFileRead read = readDocumentFile(path);
+    if (!refuseUnreadable(read.status))
+        state().resetToSingleFile(path, read.text);
+}
+
+void OpenCommands::askSecondWindow(const QString& path)
+{
+    const QString answer = MsgBoxa(QStringLiteral("es faili ukve aris proeqtSi.") + kCrLf +
+                                       QStringLiteral("gindaT misi axal fanjaraSi gaxsna?"),
+                                   QStringLiteral("File Open"), kIconQuestion, 2, QString(), 40);
+    if (boxAnswer(answer) == BoxAnswer::First)
+        StartProgramAgain({path});
+}
+
+void OpenCommands::listPicture(const QString& path)
+{
+    if (refuseUnreadable(fileStatus(path)))
+        return;
+    AddRecentFile(path);
+    if (state().appendNoText(path) < 0)
+        return;
+    state().markProjectListChanged();
+    m_documents.tree().Treefulen();
+}
+
+void OpenCommands::openProject(const QString& path)
+{
+    // Until projects can be opened, nothing is asked or closed for one.
+    if (refuseUnreadable(fileStatus(path)))
+        return;
+    WEB_Open(path);
+}
+
+void OpenCommands::WEB_Open(const QString& /*path*/)
+{
+    // Opening web projects comes with the project files; until then it only says so.
+    tellUser(QStringLiteral("proeqtis gaxsna jer ar aris SesaZlebeli."));
+}
+
+void OpenCommands::mnuUnopen_Click()
+{
+    const QString path =
+        prompts().openFileName(&m_context.owner(), QStringLiteral("Open"), kUtf8Filter);
+    if (path.isEmpty())
+        return;
+    const DocumentFileRead read = readDocumentFile(path);
+    if (refuseUnreadable(read.status))
+        return;
+    const QString text = ConvertByTables(utf8FileLines(read.text), 2, 0);
+    placeTextFile(path, text, false, untitledHtml(state()));
+    m_documents.showCaptionFor(path);
+}

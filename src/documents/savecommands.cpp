@@ -1,0 +1,154 @@
+#include "documents/savecommands.h"
+
+#include "core/commandcontext.h"
+#include "core/sharedroutines.h"
+#include "documents/documentcommands.h"
+#include "documents/documentfiles.h"
+#include "documents/documentstate.h"
+#include "documents/opentreeview.h"
+#include "documents/treecommands.h"
+#include "platform/bytetext.h"
+
+#include <QTreeWidget>
+
+namespace {
+
+// The message box's picture for the question on closing the project.
+constexpr qint32 kIconProjectQuestion = 8;
+
+} // namespace
+
+SaveCommands::SaveCommands(DocumentCommands& documents, CommandContext& context)
+    : m_documents(documents), m_context(context), m_saving(context.documents(), &context.owner())
+{}
+
+DocumentState& SaveCommands::state() const
+{
+    return m_context.documents();
+}
+
+void SaveCommands::mnunewF_Click(int index)
+{
+    const QString extension = index == 0 ? QStringLiteral(".HTML") : QStringLiteral(".TXT");
+    if (!state().DocsMode() &&
+        !state().adopt(untitledName(0, untitledExtensionFor(state().editorText()))))
+        return;
+    const qint16 added = state().appendShown(QString(), QString(),
+                                             untitledName(state().Docs().Count(), extension), true);
+    if (added < 0)
+        return;
+    if (index == 0) {
+        const DocumentState::TextLoading loading(state());
+        writePageSkeleton();
+    }
+    state().store();
+    m_documents.tree().Treefulen();
+    m_documents.tree().selectDocumentNode(added);
+    m_documents.enableSave(true);
+    m_documents.enableSaveAs(true);
+}
+
+void SaveCommands::writePageSkeleton()
+{
+    // The page skeleton comes with tag insertion; until then a new page starts empty.
+}
+
+void SaveCommands::Cdel_Click()
+{
+    const std::optional<qint16> tag =
+        OpenFilesTreeView::tagOf(m_context.openFilesTree().currentItem());
+    if (!tag)
+        return;
+    const qint16 index = *tag;
+    state().store();
+    if (state().Docs().Item(index).Changed) {
+        switch (askToSave(QStringLiteral("faili Seicvala.") + kCrLf + kCrLf +
+                              QStringLiteral("gsurT cvlilebebis damaxsovreba?"),
+                          QStringLiteral("Close"), kIconQuestion)) {
+        case SaveChoice::Save:
+            if (saveclosfile(index) != SaveOutcome::Done)
+                return;
+            break;
+        case SaveChoice::Discard:
+            break;
+        case SaveChoice::Cancel:
+            return;
+        }
+    }
+    state().remove(index);
+    m_documents.tree().showNodes();
+    m_documents.tree().selectDocumentNode(state().DocIndex());
+}
+
+SaveOutcome SaveCommands::saveclosfile(qint16 index)
+{
+    return m_saving.saveclosfile(index);
+}
+
+void SaveCommands::closeProject()
+{
+    if (state().unsavedWork()) {
+        switch (askToSave(QStringLiteral("gindaT cvlilebebis damaxsovreba?"), QString(),
+                          kIconProjectQuestion)) {
+        case SaveChoice::Save:
+            if (SaveDocuments(QString(), -1) != SaveOutcome::Done)
+                return;
+            break;
+        case SaveChoice::Discard:
+            break;
+        case SaveChoice::Cancel:
+            return;
+        }
+    }
+    closeAll();
+    m_documents.enableSave(false);
+    m_documents.enableSaveAs(false);
+    m_documents.showPlainCaption();
+}
+
+void SaveCommands::closeAll()
+{
+    state().closeAll();
+    m_documents.tree().clear();
+}
+
+qint16 SaveCommands::cvlaprufen() const
+{
+    return anyDocumentChanged(state().Docs()) ? -1 : 0;
+}
+
+qint16 SaveCommands::NewInWeb() const
+{
+    return anyDocumentOutsideProject(state().Docs()) ? -1 : 0;
+}
+
+SaveOutcome SaveCommands::SaveDocuments(const QString& fileName, qint16 index)
+{
+    const SaveOutcome outcome = m_saving.SaveDocuments(fileName, index);
+    refreshAfterSave();
+    return outcome;
+}
+
+// A save may give the single file or documents a new name: the caption and the tree follow.
+void SaveCommands::refreshAfterSave()
+{
+    if (state().DocsMode())
+        m_documents.tree().Treefulen();
+    else if (!state().EditorPath().isEmpty())
+        m_documents.showCaptionFor(state().EditorPath());
+}
+
+void SaveCommands::mnuSave_Click()
+{
+    SaveDocuments(QString(), -1);
+}
+
+void SaveCommands::mnuSaveas_Click()
+{
+    // Save As always asks for the name, also for a single file that has one.
+    if (!state().DocsMode())
+        m_saving.saveSingleFileAs();
+    else if (state().DocIndex() >= 0)
+        m_saving.SaveFileChecked(QString(), state().DocIndex());
+    refreshAfterSave();
+}
