@@ -2,6 +2,8 @@
 
 #include "platform/casefold.h"
 
+#include <optional>
+
 namespace {
 
 const QLatin1String kLineEnd("\r\n");

@@ -29,7 +29,8 @@ enum class NumberSign { AsTyped, Positive, Negative };
 // The position options.
 enum class Positioning { None, Absolute, Relative };
 
-// The editor's controls as values.
+// The editor's controls as values. Every member has an initializer, so that a set of choices
+// can name only what differs from the defaults ({.size = ...}).
 struct CssChoices
 {
     enum Effect {
@@ -45,24 +46,24 @@ struct CssChoices
     };
 
     bool rollover = false;
-    QString name;                      // the class name (ordinary mode)
+    QString name{};                    // the class name (ordinary mode)
     QString font = defaultFontEntry(); // the font box
     FontStyle style = FontStyle::Regular;
-    QString size; // the size box as typed: "" and "Default" write none
+    QString size{}; // the size box as typed: "" and "Default" write none
     std::array<bool, EffectCount> effects{};
     quint32 textColour = kNoTextColour;
     quint32 backColour = kNoBackColour;
-    QString letterSpacing; // the spacing box
+    QString letterSpacing{}; // the spacing box
     NumberSign letterSpacingSign = NumberSign::AsTyped;
-    QString alignment; // the vertical alignment box
+    QString alignment{}; // the vertical alignment box
     NumberSign alignmentSign = NumberSign::AsTyped;
     Positioning positioning = Positioning::None;
-    std::array<QString, 4> place; // left, top, width, height
+    std::array<QString, 4> place{}; // left, top, width, height
     bool border = false;
-    QString borderWidth;
+    QString borderWidth{};
     int borderStyle = -1; // 0..7 in the style list, -1 none selected
     quint32 borderColour = kNoBorderColour;
-    std::array<QString, 4> padding; // top, bottom, left, right
+    std::array<QString, 4> padding{}; // top, bottom, left, right
 };
 
 struct StyleRule

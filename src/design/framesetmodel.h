@@ -7,21 +7,21 @@
 
 #include <QString>
 
-#include <array>
 #include <vector>
 
 // Colours are packed with red in the low byte. These values mean "no colour chosen".
+// Every member of the records has an initializer, so a record can name only some of them.
 constexpr quint32 kFrameNoColour = 0xE0E0E0; // the light grey of a fresh frame preview
 constexpr quint32 kPageNoColour = 0xFFFFFF;  // white, the page colour at program start
 
 struct FrameRec
 {
-    QString Src; // the frame's page file: its src attribute and its document's title
+    QString Src{}; // the frame's page file: its src attribute and its document's title
     quint32 BackColor = kFrameNoColour;
-    QString Image;     // background image of the frame's page; "" for none
-    QString FrameName; // "Top", "Left", "Page", "Footer" or "Right"
+    QString Image{};     // background image of the frame's page; "" for none
+    QString FrameName{}; // "Top", "Left", "Page", "Footer" or "Right"
     bool Resizable = false;
-    QString Scrolling;      // "Auto", "Yes", "No" (one preset's footer holds "NO")
+    QString Scrolling{};    // "Auto", "Yes", "No" (one preset's footer holds "NO")
     bool Watermark = false; // the background image stays while the page scrolls
     bool FromFile = false;  // the frame shows the existing file Src instead of a new page
 
@@ -30,13 +30,13 @@ struct FrameRec
 
 struct PageRec
 {
-    QString Rows; // rows attribute of the outer frameset, or ""
-    QString Cols; // cols attribute of the outer frameset, or ""
+    QString Rows{}; // rows attribute of the outer frameset, or ""
+    QString Cols{}; // cols attribute of the outer frameset, or ""
     bool Border = false;
     qint16 Spacing = 0;
-    QString StartPage;                 // title of the frameset page's document
+    QString StartPage{};               // title of the frameset page's document
     quint32 BackColor = kPageNoColour; // of the single page made without a preset
-    QString Image;                     // of that page
+    QString Image{};                   // of that page
     bool Watermark = false;
 
     bool operator==(const PageRec&) const = default;

@@ -8,6 +8,12 @@
 #include <initializer_list>
 #include <ostream>
 
+// A Latin-1 literal as byte text: "\xE0" is byte E0.
+inline QString s(const char* text)
+{
+    return QLatin1String(text);
+}
+
 // The lines joined by CR LF, none after the last.
 inline QString crlfLines(std::initializer_list<const char*> lines)
 {
