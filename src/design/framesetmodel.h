@@ -11,6 +11,7 @@
 
 // Colours are packed with red in the low byte. These values mean "no colour chosen".
 // Every member of the records has an initializer, so a record can name only some of them.
+// Page files and images are paths of the file system; the pages hold them as its bytes.
 constexpr quint32 kFrameNoColour = 0xE0E0E0; // the light grey of a fresh frame preview
 constexpr quint32 kPageNoColour = 0xFFFFFF;  // white, the page colour at program start
 

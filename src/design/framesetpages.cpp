@@ -3,6 +3,9 @@
 #include "core/progprops.h"
 #include "core/sharedroutines.h"
 #include "design/filetext.h"
+#include "platform/bytetext.h"
+
+#include <QFile>
 
 namespace {
 
@@ -33,6 +36,13 @@ QString quoted(const char* name, const QString& value)
     return QLatin1String(name) + QLatin1String("=\"") + value + QLatin1Char('"');
 }
 
+// A path written into a page: the file system's bytes of it, so that the page stays byte text
+// and names the file also when the path holds letters beyond one byte.
+QString pathInPage(const QString& path)
+{
+    return bytesToText(QFile::encodeName(path));
+}
+
 } // namespace
 
 QString framesetMeta(const ProgProps& props)
@@ -46,7 +56,7 @@ QString bodyAttributes(quint32 colour, quint32 noColour, const QString& image, b
     if (colour != noColour)
         attributes += QLatin1Char(' ') + quoted("bgcolor", ColorToHtml(colour));
     if (!image.isEmpty()) {
-        attributes += QLatin1Char(' ') + quoted("background", image);
+        attributes += QLatin1Char(' ') + quoted("background", pathInPage(image));
         if (fixed)
             attributes += QLatin1String(" bgproperties=\"fixed\"");
     }
@@ -78,7 +88,8 @@ QString ordinaryPage(const QString& title, const QString& attributes, const QStr
 QString frameLine(const FrameRec& frame)
 {
     return QLatin1String("<FRAME ") + quoted("name", frame.FrameName) + QLatin1Char(' ') +
-           quoted("src", frame.Src) + QLatin1Char(' ') + quoted("scrolling", frame.Scrolling) +
+           quoted("src", pathInPage(frame.Src)) + QLatin1Char(' ') +
+           quoted("scrolling", frame.Scrolling) +
            (frame.Resizable ? QLatin1String("") : QLatin1String(" noresize")) + QLatin1Char('>');
 }
 

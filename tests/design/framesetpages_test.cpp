@@ -115,6 +115,9 @@ TEST(FramesetPages, SpacingBorderResizingColoursAndImages)
     EXPECT_TRUE(build.documents[2].text.contains(
         s("\r\n<BODY background=\"C:\\img\\tile.gif\" bgproperties=\"fixed\">\r\n")));
 
+    EXPECT_EQ(bodyAttributes(kFrameNoColour, kFrameNoColour, QStringLiteral("/\u10D0.gif"), false),
+              s(" background=\"/\xE1\x83\x90.gif\""))
+        << "a path's own bytes";
     EXPECT_EQ(bodyAttributes(0x0000FF, kFrameNoColour, QString(), true), s(" bgcolor=\"#FF0000\""))
         << "no image, no bgproperties";
     EXPECT_EQ(bodyAttributes(kFrameNoColour, kPageNoColour, s("a.jpg"), false),
