@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -26,8 +27,42 @@ public:
         }
     }
 
-    QString folder() const { return m_folder.path(); }
+    // Every document in collection order: the chosen ones that are not in the project
+    // yet join it unless refused; the others are saved as the project's documents or as
+    // their own files.
+    ProjectSavePlan plan(const std::vector<int>& chosen, ListForm listForm,
+                         const QString& listTitle, int current)
+    {
+        ProjectSavePlan plan;
+        plan.listForm = listForm;
+        if (listForm != ListForm::None) {
+            plan.listPath = m_folder.path() + listTitle;
+            plan.startPage =
+                current >= 0 && current < int(m_docs.size()) ? m_docs[current].title : QString();
+        }
+        if (listForm == ListForm::Created && QFileInfo::exists(plan.listPath))
+            plan.replaced << plan.listPath;
+        // Titles in the project, letter case ignored; the list's own name among them.
+        QSet<QString> taken = {listTitle.toCaseFolded()};
+        for (const SavedDocument& doc : m_docs) {
+            if (doc.inProject)
+                taken.insert(doc.title.toCaseFolded());
+        }
+        const QSet<int> joining = chosenOutsideProject(chosen);
+        for (int i = 0; i < int(m_docs.size()); ++i) {
+            if (m_docs[i].inProject) {
+                saveProjectFile(i, plan);
+                plan.listed.push_back(i);
+            } else if (joining.contains(i)) {
+                join(i, taken, plan);
+            } else {
+                saveOwnFile(i, plan);
+            }
+        }
+        return plan;
+    }
 
+private:
     // Where the project keeps a document of this title; nothing when the title leads
     // out of the folder or cannot be a line of the list.
     std::optional<QString> placeOf(const QString& title) const
@@ -96,65 +131,35 @@ public:
         plan.steps.push_back({index, SaveStep::Write, *place, false, true});
     }
 
-    // Takes the chosen documents that are not in the project yet into it, in collection
-    // order; takenTitles holds the titles already used (letter case ignored). The others
-    // are saved as the project's documents or as their own files.
-    void saveJoining(const std::vector<int>& chosen, QSet<QString> takenTitles,
-                     ProjectSavePlan& plan)
+    // A chosen document joins the project at its place there, or is refused and saved as
+    // its own file.
+    void join(int index, QSet<QString>& taken, ProjectSavePlan& plan)
     {
-        const QSet<int> joining = chosenOutsideProject(chosen);
-        for (int i = 0; i < int(m_docs.size()); ++i) {
-            const SavedDocument& doc = m_docs[i];
-            if (doc.inProject) {
-                saveProjectFile(i, plan);
-                plan.listed.push_back(i);
-                continue;
-            }
-            if (!joining.contains(i)) {
-                saveOwnFile(i, plan);
-                continue;
-            }
-            const std::optional<QString> place = placeOf(doc.title);
-            std::optional<JoinRefusal> refusal;
-            if (!place)
-                refusal = JoinRefusal::NotAFileName;
-            else if (takenTitles.contains(doc.title.toCaseFolded()))
-                refusal = JoinRefusal::TitleTaken;
-            else if (fileOfAnotherDocument(i, *place))
-                refusal = JoinRefusal::FileOfAnotherDocument;
-            if (refusal) {
-                plan.refused.push_back({i, *refusal});
-                saveOwnFile(i, plan);
-                continue;
-            }
-            takenTitles.insert(doc.title.toCaseFolded());
-            plan.listed.push_back(i);
-            if (!doc.hasText && listFinds(i)) {
-                plan.steps.push_back({i, SaveStep::Keep, QString(), true, false});
-                continue;
-            }
-            noteReplaced(i, *place, plan);
-            plan.steps.push_back(
-                {i, doc.hasText ? SaveStep::Write : SaveStep::Copy, *place, true, true});
+        const SavedDocument& doc = m_docs[index];
+        const std::optional<QString> place = placeOf(doc.title);
+        std::optional<JoinRefusal> refusal;
+        if (!place)
+            refusal = JoinRefusal::NotAFileName;
+        else if (taken.contains(doc.title.toCaseFolded()))
+            refusal = JoinRefusal::TitleTaken;
+        else if (fileOfAnotherDocument(index, *place))
+            refusal = JoinRefusal::FileOfAnotherDocument;
+        if (refusal) {
+            plan.refused.push_back({index, *refusal});
+            saveOwnFile(index, plan);
+            return;
         }
-    }
-
-    QSet<QString> projectTitles() const
-    {
-        QSet<QString> titles;
-        for (const SavedDocument& doc : m_docs) {
-            if (doc.inProject)
-                titles.insert(doc.title.toCaseFolded());
+        taken.insert(doc.title.toCaseFolded());
+        plan.listed.push_back(index);
+        if (!doc.hasText && listFinds(index)) {
+            plan.steps.push_back({index, SaveStep::Keep, QString(), true, false});
+            return;
         }
-        return titles;
+        noteReplaced(index, *place, plan);
+        plan.steps.push_back(
+            {index, doc.hasText ? SaveStep::Write : SaveStep::Copy, *place, true, true});
     }
 
-    QString titleOf(int index) const
-    {
-        return index >= 0 && index < int(m_docs.size()) ? m_docs[index].title : QString();
-    }
-
-private:
     QSet<int> chosenOutsideProject(const std::vector<int>& chosen) const
     {
         QSet<int> joining;
@@ -175,61 +180,24 @@ private:
 ProjectSavePlan planProjectSave(const std::vector<SavedDocument>& docs, int current,
                                 const OpenProject& project)
 {
-    Planner planner(docs, project);
-    ProjectSavePlan plan;
-    for (int i = 0; i < int(docs.size()); ++i) {
-        if (docs[i].inProject) {
-            planner.saveProjectFile(i, plan);
-            plan.listed.push_back(i);
-        } else {
-            planner.saveOwnFile(i, plan);
-        }
-    }
-    plan.listForm = ListForm::Sorted;
-    plan.listPath = planner.folder() + project.listTitle;
-    plan.startPage = planner.titleOf(current);
-    return plan;
+    return Planner(docs, project).plan({}, ListForm::Sorted, project.listTitle, current);
 }
 
 ProjectSavePlan planTakingIn(const std::vector<SavedDocument>& docs, int current,
                              const OpenProject& project, const std::vector<int>& chosen)
 {
-    Planner planner(docs, project);
-    ProjectSavePlan plan;
-    QSet<QString> taken = planner.projectTitles();
-    taken.insert(project.listTitle.toCaseFolded());
-    planner.saveJoining(chosen, taken, plan);
-    plan.listForm = ListForm::SortedJoined;
-    plan.listPath = planner.folder() + project.listTitle;
-    plan.startPage = planner.titleOf(current);
-    return plan;
+    return Planner(docs, project).plan(chosen, ListForm::SortedJoined, project.listTitle, current);
 }
 
 ProjectSavePlan planSavingAside(const std::vector<SavedDocument>& docs, const OpenProject& project)
 {
-    Planner planner(docs, project);
-    ProjectSavePlan plan;
-    for (int i = 0; i < int(docs.size()); ++i) {
-        if (docs[i].inProject)
-            planner.saveProjectFile(i, plan);
-        else
-            planner.saveOwnFile(i, plan);
-    }
-    return plan;
+    return Planner(docs, project).plan({}, ListForm::None, project.listTitle, -1);
 }
 
 ProjectSavePlan planCreation(const std::vector<SavedDocument>& docs, int current,
                              const OpenProject& project, const std::vector<int>& chosen)
 {
-    Planner planner(docs, project);
-    ProjectSavePlan plan;
-    plan.listForm = ListForm::Created;
-    plan.listPath = planner.folder() + project.listTitle;
-    plan.startPage = planner.titleOf(current);
-    if (QFileInfo::exists(plan.listPath))
-        plan.replaced << plan.listPath;
-    planner.saveJoining(chosen, {project.listTitle.toCaseFolded()}, plan);
-    return plan;
+    return Planner(docs, project).plan(chosen, ListForm::Created, project.listTitle, current);
 }
 
 bool isProjectName(const QString& name)
