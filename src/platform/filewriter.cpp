@@ -1,5 +1,6 @@
 #include "platform/filewriter.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -26,4 +27,28 @@ bool writeWholeFile(const QString& path, const QByteArray& content, QString* err
     if (!written && error)
         *error = file.errorString();
     return written;
+}
+
+bool copyWholeFile(const QString& source, const QString& target, QString* error)
+{
+    QFile in(source);
+    QSaveFile out(writeTarget(target));
+    const auto fail = [error](const QFileDevice& file) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    };
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(in);
+    if (!out.open(QIODevice::WriteOnly))
+        return fail(out);
+    constexpr qint64 kChunk = qint64(1) << 20;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(kChunk);
+        if (chunk.isEmpty() || in.error() != QFileDevice::NoError)
+            return fail(in); // the save file, never committed, leaves the target as it was
+        if (out.write(chunk) != chunk.size())
+            return fail(out);
+    }
+    return out.commit() || fail(out);
 }

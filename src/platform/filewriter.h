@@ -9,3 +9,7 @@
 
 // False on failure, with the reason in *error when given.
 bool writeWholeFile(const QString& path, const QByteArray& content, QString* error = nullptr);
+
+// Copies source to target as target's whole new content, atomically like writeWholeFile.
+// False on failure (source unreadable, target not writable), with the reason in *error.
+bool copyWholeFile(const QString& source, const QString& target, QString* error = nullptr);

@@ -57,3 +57,27 @@ TEST(WholeFileWriter, WritesThroughASymbolicLink)
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(readFile(target), QByteArray("new text"));
 }
+
+TEST(WholeFileCopy, CopiesEveryByteAndAFailureLeavesTheTargetWhole)
+{
+    TestFolders folders;
+    const QString source = folders.path(QStringLiteral("p.gif"));
+    const QString target = folders.path(QStringLiteral("copy.gif"));
+    QByteArray bytes(3 << 20, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 7);
+    writeFile(source, bytes);
+    writeFile(target, "old");
+    QString error;
+    ASSERT_TRUE(copyWholeFile(source, target, &error)) << error.toStdString();
+    EXPECT_EQ(readFile(target), bytes);
+
+    writeFile(target, "keep");
+    EXPECT_FALSE(copyWholeFile(folders.path(QStringLiteral("none.gif")), target, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(copyWholeFile(folders.programFolder(), target)) << "a folder is no file";
+    EXPECT_EQ(readFile(target), QByteArray("keep"));
+    EXPECT_FALSE(copyWholeFile(source, folders.path(QStringLiteral("no/such/x.gif"))));
+    EXPECT_EQ(QDir(folders.programFolder()).entryList(QDir::Files | QDir::Hidden).size(), 2)
+        << "no temporary file may stay behind";
+}
