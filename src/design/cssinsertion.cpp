@@ -1,12 +1,11 @@
 #include "design/cssinsertion.h"
 
+#include "platform/bytetext.h"
 #include "platform/casefold.h"
 
 #include <optional>
 
 namespace {
-
-const QLatin1String kLineEnd("\r\n");
 
 TextEdit insertion(qint32 at, const QString& inserted)
 {
@@ -21,16 +20,16 @@ std::optional<TextEdit> intoStyleBlock(const QString& upperText, const QString& 
     if (closing >= 0) {
         // The end of the line before "-->" (where it follows a line break), so the rule gets
         // a line of its own and the closing lines stay as they were.
-        const bool afterLineBreak = closing >= 2 && upperText.mid(closing - 2, 2) == kLineEnd;
+        const bool afterLineBreak = closing >= 2 && upperText.mid(closing - 2, 2) == kCrLf;
         if (afterLineBreak)
-            return insertion(qint32(closing - 2), kLineEnd + ruleLine);
-        return insertion(qint32(closing), kLineEnd + ruleLine + kLineEnd);
+            return insertion(qint32(closing - 2), kCrLf + ruleLine);
+        return insertion(qint32(closing), kCrLf + ruleLine + kCrLf);
     }
     const qsizetype opening = upperText.indexOf(QLatin1String("<STYLE>"));
     const qsizetype end = upperText.indexOf(QLatin1String("</STYLE>"), opening);
     if (end < 0)
         return std::nullopt;
-    return insertion(qint32(end), ruleLine + kLineEnd);
+    return insertion(qint32(end), ruleLine + kCrLf);
 }
 
 } // namespace
@@ -47,7 +46,7 @@ TextEdit insertStyleRule(const StyleRule& rule, const QString& text, qint32 selS
         }
         const qsizetype head = upperText.indexOf(QLatin1String("</HEAD>"));
         if (head >= 0)
-            return insertion(qint32(head), rule.StyleText + kLineEnd);
+            return insertion(qint32(head), rule.StyleText + kCrLf);
     }
     return TextEdit::typing(selStart, selLength, rule.StyleText);
 }

@@ -9,8 +9,6 @@
 
 namespace {
 
-const QLatin1String kLineEnd("\r\n");
-
 // Joins lines with CR LF after each but the last.
 class Lines
 {
@@ -18,7 +16,7 @@ public:
     Lines& operator<<(const QString& line)
     {
         if (m_any)
-            m_text += kLineEnd;
+            m_text += kCrLf;
         m_text += line;
         m_any = true;
         return *this;

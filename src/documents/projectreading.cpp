@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 QString withFinalSlash(const QString& folder)
 {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');

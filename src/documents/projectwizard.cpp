@@ -16,11 +16,7 @@
 
 #include <array>
 
-namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
-
-} // namespace
+namespace {} // namespace
 
 QString HTMLheaderi(const QString& title, const ProgProps& props)
 {

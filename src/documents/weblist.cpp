@@ -6,7 +6,7 @@
 namespace {
 
 const QByteArray kStartLine = QByteArrayLiteral("STOPF=");
-const QByteArray kCrLf = QByteArrayLiteral("\r\n");
+const QByteArray kCrLfBytes = QByteArrayLiteral("\r\n");
 
 } // namespace
 
@@ -37,11 +37,11 @@ QByteArray webListBytes(const QStringList& entries, const QString& startPage, We
     QByteArray bytes;
     for (const QString& entry : entries) {
         if (!entry.isEmpty()) // the slot siasorti leaves for a name given twice
-            bytes += listedBytes(entry) + kCrLf;
+            bytes += listedBytes(entry) + kCrLfBytes;
     }
     bytes += kStartLine + listedBytes(startPage);
     if (ending == WebListEnding::LineEnd)
-        bytes += kCrLf;
+        bytes += kCrLfBytes;
     return bytes;
 }
 

@@ -3,11 +3,7 @@
 #include "platform/bytetext.h"
 #include "platform/resources.h"
 
-namespace {
-
-const QString kLineBreak = QStringLiteral("\r\n");
-
-} // namespace
+namespace {} // namespace
 
 QString cssCatalogueResourcePath()
 {
@@ -16,7 +12,7 @@ QString cssCatalogueResourcePath()
 
 QStringList cssCatalogueEntries(const QByteArray& catalogue)
 {
-    QStringList entries = bytesToText(catalogue).split(kLineBreak);
+    QStringList entries = bytesToText(catalogue).split(kCrLf);
     for (QString& entry : entries) {
         const qsizetype nul = entry.indexOf(QChar(0));
         if (nul >= 0)

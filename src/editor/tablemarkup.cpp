@@ -1,13 +1,12 @@
 #include "editor/tablemarkup.h"
 
+#include "platform/bytetext.h"
 #include <QStringList>
 
 #include <cmath>
 #include <optional>
 
 namespace {
-
-const QString kLineBreak = QStringLiteral("\r\n");
 
 // The part as a whole number within [0, largest], halves to even; nothing otherwise.
 std::optional<int> wholeNumber(const QString& part, int largest)
@@ -47,10 +46,10 @@ QString tabelisteqsti(const QString& spec)
     const QString cell = QStringLiteral("<TD WIDTH=\"") + QString::number(100 / (*lastColumn + 1)) +
                          QStringLiteral("%\">\xC2\xA0</TD>");
     QString cells;
-    cells.reserve((cell.size() + kLineBreak.size()) * (*lastColumn + 1));
+    cells.reserve((cell.size() + kCrLf.size()) * (*lastColumn + 1));
     for (int column = 0; column <= *lastColumn; ++column) {
         if (column > 0)
-            cells += kLineBreak;
+            cells += kCrLf;
         cells += cell;
     }
     const QString row = QStringLiteral("<TR>\r\n") + cells + QStringLiteral("\r\n</TR>\r\n");
