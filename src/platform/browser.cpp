@@ -20,7 +20,7 @@ namespace {
 
 const QByteArray kScheme = QByteArrayLiteral("kelmora-page");
 
-// How far into a page the engine looks for a declared character set; the same reach here.
+// How much of a page's start is searched for a declared character set.
 constexpr qint64 kHeadBytes = 64 * 1024;
 
 QUrl localPageAddress(const QString& path)
@@ -45,8 +45,8 @@ bool declaresCharacterSet(const QByteArray& head)
     return lower.left(end < 0 ? lower.size() : end).contains("encoding");
 }
 
-// The content type a local file is served with. HTML and plain text that declare no
-// character set are Windows-1252.
+// The content type a local file is served with: HTML that declares no character set, and
+// plain text, are Windows-1252.
 QByteArray contentTypeOf(const QString& path, const QByteArray& head)
 {
     const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension);
@@ -171,7 +171,10 @@ QString Browser::existingFileOf(const QUrl& address)
         path = address.toLocalFile();
     else if (address.scheme() == QLatin1String(kScheme))
         path = address.path();
-    // A NUL would cut the name short at the file system.
-    const bool usable = !path.isEmpty() && !path.contains(QChar(0)) && QFileInfo(path).isFile();
-    return usable ? path : QString();
+    // A NUL would cut the name short at the file system; a relative name would depend on the
+    // process's current folder.
+    if (path.contains(QChar(0)))
+        return {};
+    const QFileInfo file(path);
+    return file.isAbsolute() && file.isFile() ? path : QString();
 }

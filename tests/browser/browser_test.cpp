@@ -144,6 +144,6 @@ TEST_F(BrowserPreview, TheNavigationCheckSeesEveryAddressAndNoAddressUpsetsTheFi
           QUrl(QStringLiteral("javascript:window.close()")), QUrl(), QUrl(QStringLiteral(":")),
           QUrl(QStringLiteral("file:///%00x")), QUrl(QStringLiteral("file://host/share/a.html")),
           QUrl::fromLocalFile(folders.root()), QUrl::fromLocalFile(page + QStringLiteral("x")),
-          QUrl(QStringLiteral("kelmora-page:relative.html"))})
+          QUrl(QStringLiteral("kelmora-page:browser_tests"))})
         EXPECT_EQ(Browser::existingFileOf(address), QString()) << address.toString().toStdString();
 }
