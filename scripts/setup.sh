@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang-format fonts-dejavu-core
-  qt6-base-dev qt6-base-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 

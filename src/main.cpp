@@ -1,6 +1,7 @@
 #include "core/boxprompts.h"
 #include "app/frmh.h"
 #include "app/startup.h"
+#include "platform/browser.h"
 #include "platform/desktopshell.h"
 #include "platform/prompts.h"
 #include "platform/shell.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[])
 {
+    prepareBrowserEngine();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kelmora"));
     QApplication::setApplicationName(QStringLiteral("Kelmora"));

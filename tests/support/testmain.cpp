@@ -1,24 +1,8 @@
-// The main of every test binary: the application runs headless, and no test reaches the
-// real desktop or a real dialog unless it installs its own stand-in.
+// The main of every test binary that needs nothing prepared before the application.
 
-#include "support/recordingshell.h"
-#include "support/scriptedprompts.h"
-
-#include <QApplication>
-
-#include <gtest/gtest.h>
+#include "support/testrun.h"
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Kelmora"));
-    QApplication::setApplicationName(QStringLiteral("Kelmora"));
-    testing::InitGoogleTest(&argc, argv);
-
-    // Fallbacks that fail any test asking an unscripted question.
-    ScriptedPrompts noAnswers;
-    RecordingShell shell;
-    return RUN_ALL_TESTS();
+    return runTests(argc, argv);
 }

@@ -1,0 +1,180 @@
+#include "platform/browser.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QVBoxLayout>
+#include <QWebEngineHistory>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
+#include <QWebEngineView>
+
+#include <unistd.h>
+
+namespace {
+
+const QByteArray kScheme = QByteArrayLiteral("kelmora-page");
+
+// How much of a page's start is searched for a declared character set.
+constexpr qint64 kHeadBytes = 64 * 1024;
+
+QUrl localPageAddress(const QString& path)
+{
+    QUrl address;
+    address.setScheme(QString::fromLatin1(kScheme));
+    address.setPath(QFileInfo(path).absoluteFilePath());
+    return address;
+}
+
+// Whether a page names its character set where the engine looks for it: in a meta element
+// before its body, or in an XML declaration it starts with.
+bool declaresCharacterSet(const QByteArray& head)
+{
+    const QByteArray lower = head.toLower(); // ASCII letters only
+    const qsizetype body = lower.indexOf("<body");
+    if (lower.left(body < 0 ? lower.size() : body).contains("charset"))
+        return true;
+    if (!lower.startsWith("<?xml"))
+        return false;
+    const qsizetype end = lower.indexOf("?>");
+    return lower.left(end < 0 ? lower.size() : end).contains("encoding");
+}
+
+// The content type a local file is served with: HTML that declares no character set, and
+// plain text, are Windows-1252.
+QByteArray contentTypeOf(const QString& path, const QByteArray& head)
+{
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension);
+    const bool page = type.inherits(QStringLiteral("text/html"));
+    const bool plainText = type.name() == QLatin1String("text/plain");
+    QByteArray contentType = page ? QByteArrayLiteral("text/html") : type.name().toLatin1();
+    if ((page && !declaresCharacterSet(head)) || plainText)
+        contentType += ";charset=windows-1252";
+    return contentType;
+}
+
+// Serves the local scheme's addresses from the file system.
+class LocalPages : public QWebEngineUrlSchemeHandler
+{
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+
+    void requestStarted(QWebEngineUrlRequestJob* job) override
+    {
+        const QString path = Browser::existingFileOf(job->requestUrl());
+        auto* file = new QFile(path, job); // the job owns the file it reads from
+        if (path.isEmpty() || !file->open(QIODevice::ReadOnly)) {
+            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+            return;
+        }
+        job->reply(contentTypeOf(path, file->peek(kHeadBytes)), file);
+    }
+};
+
+class CheckedPage : public QWebEnginePage
+{
+public:
+    CheckedPage(QWebEngineProfile* profile, const Browser::NavigationCheck& check, QObject* parent)
+        : QWebEnginePage(profile, parent), m_check(check)
+    {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl& address, NavigationType, bool) override
+    {
+        return !m_check || m_check(address);
+    }
+
+private:
+    const Browser::NavigationCheck& m_check;
+};
+
+} // namespace
+
+void prepareBrowserEngine()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    if (QWebEngineUrlScheme::schemeByName(kScheme).name() == kScheme)
+        return;
+    QWebEngineUrlScheme scheme(kScheme);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    // Local pages may load local files; web pages may not load local pages.
+    scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+    QWebEngineUrlScheme::registerScheme(scheme);
+}
+
+Browser::Browser(QWidget* parent) : QWidget(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    hide();
+}
+
+Browser::~Browser()
+{
+    // The page goes before the navigation check it refers to.
+    delete m_view;
+}
+
+QWebEngineView* Browser::view()
+{
+    if (m_view)
+        return m_view;
+    // Off the record: the preview leaves no cache, cookies or history on disk.
+    auto* profile = new QWebEngineProfile(this);
+    profile->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
+    profile->installUrlSchemeHandler(kScheme, new LocalPages(profile));
+
+    m_view = new QWebEngineView(this);
+    auto* page = new CheckedPage(profile, m_check, m_view);
+    m_view->setPage(page);
+    layout()->addWidget(m_view);
+    connect(page, &QWebEnginePage::loadFinished, this, [this, page](bool ok) {
+        // The engine lets a page close its window by script only while the history holds
+        // the one page shown.
+        page->history()->clear();
+        emit loadFinished(ok);
+    });
+    connect(page, &QWebEnginePage::windowCloseRequested, this, &Browser::windowCloseRequested);
+    return m_view;
+}
+
+void Browser::navigate(const QString& path)
+{
+    view()->load(localPageAddress(path));
+}
+
+void Browser::setNavigationCheck(NavigationCheck check)
+{
+    m_check = std::move(check);
+}
+
+void Browser::runScript(const QString& script, const std::function<void(const QVariant&)>& result)
+{
+    if (!m_view) {
+        result(QVariant());
+        return;
+    }
+    m_view->page()->runJavaScript(script, result);
+}
+
+QString Browser::existingFileOf(const QUrl& address)
+{
+    QString path;
+    if (address.isLocalFile())
+        path = address.toLocalFile();
+    else if (address.scheme() == QLatin1String(kScheme))
+        path = address.path();
+    // A NUL would cut the name short at the file system; a relative name would depend on the
+    // process's current folder.
+    if (path.contains(QChar(0)))
+        return {};
+    const QFileInfo file(path);
+    return file.isAbsolute() && file.isFile() ? path : QString();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+// The embedded web browser that previews local pages. Pages are loaded through a local
+// scheme of the program's own rather than as file addresses, so that a page declaring no
+// character set is read as Windows-1252, as the program's 8-bit texts are shown, and not
+// as whatever the engine's guess makes of its bytes (it reads 8-bit Georgian as Cyrillic).
+// Links between local pages, frames and scripts work as with file addresses.
+
+#include <QUrl>
+#include <QVariant>
+#include <QWidget>
+
+#include <functional>
+
+class QWebEngineView;
+
+// Call once before the QApplication is made: the engine shares the widgets' graphics
+// contexts, its local scheme is registered, and a program run as root runs the engine
+// without its sandbox (the engine refuses to start as root otherwise).
+void prepareBrowserEngine();
+
+class Browser : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Starts hidden; the engine itself starts at the first navigation.
+    explicit Browser(QWidget* parent = nullptr);
+    ~Browser() override;
+
+    // Loads a local file (a full path). A missing file shows the engine's error page.
+    void navigate(const QString& path);
+
+    // Asked before the page or one of its frames loads an address; false cancels the load.
+    // Without a check every address loads. Script addresses ("javascript:") run without it.
+    using NavigationCheck = std::function<bool(const QUrl& address)>;
+    void setNavigationCheck(NavigationCheck check);
+
+    // Runs script in the loaded page; result gets its value (an invalid value before the
+    // first navigation). Arrays come back as lists, objects as maps.
+    void runScript(const QString& script, const std::function<void(const QVariant&)>& result);
+
+    // The existing local file that an address names: file and local-page addresses of an
+    // existing file give its path; web, script and malformed addresses and missing files
+    // give "".
+    static QString existingFileOf(const QUrl& address);
+
+signals:
+    void loadFinished(bool ok);
+    // The page closed its own window by script (window.close()).
+    void windowCloseRequested();
+
+private:
+    QWebEngineView* view();
+
+    QWebEngineView* m_view = nullptr;
+    NavigationCheck m_check;
+};

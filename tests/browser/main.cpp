@@ -1,0 +1,10 @@
+// The browser tests' main: the web engine is prepared before the application exists.
+
+#include "platform/browser.h"
+#include "support/testrun.h"
+
+int main(int argc, char* argv[])
+{
+    prepareBrowserEngine();
+    return runTests(argc, argv);
+}
