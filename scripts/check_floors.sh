@@ -5,41 +5,36 @@
 # (findChild). Usage: scripts/check_floors.sh [SRC_FOLDER]; exits 1 and names each breach.
 set -uo pipefail
 src="${1:-$(dirname "$0")/../src}"
+cd "$src" || exit 2
 
-floor() {
-  case "$1" in
-    platform) echo 0 ;;
-    core | menus) echo 1 ;;
-    conversions | documents | editor | design) echo 2 ;;
-    app) echo 3 ;;
-    *) echo 9 ;;
-  esac
-}
-
-breaches=0
-while IFS= read -r file; do
-  relative="${file#"$src"/}"
-  folder="${relative%%/*}"
-  [ "$folder" = "$relative" ] && own=4 || own=$(floor "$folder")
-  while IFS=: read -r line included; do
-    target="${included%%/*}"
-    if [ "$(floor "$target")" -gt "$own" ]; then
-      echo "$relative:$line reaches up to $included"
-      breaches=$((breaches + 1))
-    fi
-    if [ "${included##*/}" = "frmh.h" ] && [ "$folder" != app ] && [ "$relative" != main.cpp ]; then
-      echo "$relative:$line knows the main window ($included)"
-      breaches=$((breaches + 1))
-    fi
-  done < <(grep -noE '^#include "[a-z]+/[a-z0-9_]+\.h"' "$file" | sed -E 's/:#include "/:/; s/"$//')
-  while IFS=: read -r line _; do
-    echo "$relative:$line looks a widget up by name (findChild)"
-    breaches=$((breaches + 1))
-  done < <(grep -n 'findChild' "$file")
-done < <(find "$src" -type f \( -name '*.h' -o -name '*.cpp' \))
-
-if [ "$breaches" -gt 0 ]; then
-  echo "floors: $breaches breach(es)"
-  exit 1
-fi
-echo "floors: kept"
+{
+  grep -rnoE --include='*.h' --include='*.cpp' '^#include "[a-z]+/[a-z0-9_]+\.h"' . | sed 's/^/I:/' || true
+  grep -rnE --include='*.h' --include='*.cpp' 'findChild' . | sed 's/^/F:/' || true
+} | awk '
+  function floor(folder) {
+    if (folder == "platform") return 0
+    if (folder == "core" || folder == "menus") return 1
+    if (folder == "conversions" || folder == "documents" || folder == "editor" || folder == "design") return 2
+    if (folder == "app") return 3
+    return 9
+  }
+  {
+    kind = substr($0, 1, 1)
+    rest = substr($0, 3)
+    split(rest, part, ":")
+    file = part[1]; sub(/^\.\//, "", file); line = part[2]
+    n = split(file, path, "/")
+    folder = (n > 1) ? path[1] : ""
+    own = (n > 1) ? floor(folder) : 4
+    if (kind == "F") { print file ":" line " looks a widget up by name (findChild)"; breaches++; next }
+    included = rest; sub(/^[^"]*"/, "", included); sub(/"$/, "", included)
+    split(included, target, "/")
+    if (floor(target[1]) > own) { print file ":" line " reaches up to " included; breaches++ }
+    if (included ~ /\/frmh\.h$/ && folder != "app" && file != "main.cpp") {
+      print file ":" line " knows the main window (" included ")"; breaches++
+    }
+  }
+  END {
+    if (breaches > 0) { print "floors: " breaches " breach(es)"; exit 1 }
+    print "floors: kept"
+  }'
