@@ -12,6 +12,9 @@
 
 #include "app/frmh.h"
 #include "documents/documentcommands.h"
+#include "documents/opencommands.h"
+#include "documents/savecommands.h"
+#include "documents/treecommands.h"
 #include "platform/bytetext.h"
 #include "platform/editorcontrol.h"
 #include "platform/filewriter.h"
@@ -53,6 +56,7 @@ public:
     {
         return {};
     }
+    void failureMessage(const QString&) override {}
     void platformMessage(const QString&, PlatformIcon, const QString&) override {}
     QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
@@ -100,9 +104,9 @@ struct OpenWindow
     {
         window.showPlain();
         for (const QString& path : folder.paths)
-            window.documentCommands().ofnen(path);
+            window.subsystems().documents->opening().ofnen(path);
     }
-    DocumentCommands& commands() { return window.documentCommands(); }
+    DocumentCommands& commands() { return *window.subsystems().documents; }
     FrmH window;
 };
 
@@ -115,7 +119,7 @@ void docsOpen(benchmark::State& state, DocumentRun run)
         QElapsedTimer timer;
         timer.start();
         for (const QString& path : folder.paths)
-            window.documentCommands().ofnen(path);
+            window.subsystems().documents->opening().ofnen(path);
         report(state, millisecondsPer(timer, run.documents));
     }
 }
@@ -129,7 +133,7 @@ void docsSwitch(benchmark::State& state, DocumentRun run)
         timer.start();
         for (int pass = 0; pass < 2; ++pass) {
             for (int n = 1; n <= run.documents; ++n)
-                open.commands().NDKliki(4 + n);
+                open.commands().tree().NDKliki(4 + n);
         }
         report(state, millisecondsPer(timer, 2 * run.documents));
     }
@@ -143,12 +147,12 @@ void docsSave(benchmark::State& state, DocumentRun run)
     Prompts* previous = installPrompts(&answers);
     for (auto _ : state) {
         for (int n = 1; n <= run.documents; ++n) {
-            open.commands().NDKliki(4 + n);
-            open.window.T1->setSelText(QStringLiteral("x"));
+            open.commands().tree().NDKliki(4 + n);
+            open.window.editor().setSelText(QStringLiteral("x"));
         }
         QElapsedTimer timer;
         timer.start();
-        open.commands().SaveDocuments(QString(), -1);
+        open.commands().saving().SaveDocuments(QString(), -1);
         report(state, millisecondsPer(timer, run.documents));
     }
     installPrompts(previous);
@@ -160,7 +164,7 @@ void docsSave(benchmark::State& state, DocumentRun run)
 struct PlainWindow
 {
     PlainWindow() { window.showPlain(); }
-    EditorControl& editor() { return *window.T1; }
+    EditorControl& editor() { return window.editor(); }
     FrmH window;
 };
 

@@ -207,10 +207,16 @@ void FrmH::buildStatusBar()
         auto* panel = new QLabel(this);
         panel->setObjectName(QLatin1String(keys[i]));
         m_panels[i] = panel;
-        if (i == 0)
+        if (i == 0) {
             statusBar()->addWidget(panel, 1);
-        else
+        } else {
+            // Wide enough for any position: a panel of a fixed size changes its text on
+            // every key without laying the status bar out again.
+            panel->setFixedSize(panel->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
+                                    2 * panel->margin() + 8,
+                                panel->sizeHint().height());
             statusBar()->addPermanentWidget(panel);
+        }
     }
 }
 
@@ -568,7 +574,12 @@ void FrmH::showDecodedView(bool shown)
 
 void FrmH::setDecodedViewText(const QString& byteText)
 {
-    TXTtargmna->setPlainText(DisplayMap::get(DisplayMapKind::GeorgianIso).toShown(byteText));
+    // Emptied on every move of the caret: only a change is written.
+    const QString shown = DisplayMap::get(DisplayMapKind::GeorgianIso).toShown(byteText);
+    if (shown != m_decodedViewShown) {
+        m_decodedViewShown = shown;
+        TXTtargmna->setPlainText(shown);
+    }
 }
 
 bool FrmH::ctrlDown() const

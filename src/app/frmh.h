@@ -143,6 +143,7 @@ private:
     bool m_loaded = false;
     QString m_arrowCaption; // "t" while the side panel is shown, "u" while it is hidden
     LanguageMode m_languageMode = LanguageMode::Latin;
+    QString m_decodedViewShown; // what the decoded view shows
 
     std::unique_ptr<EditorControlText> m_editorText;
     std::unique_ptr<DocumentState> m_documentState;

@@ -5,7 +5,12 @@
 
 void applyEdit(EditorControl& editor, const TextEdit& edit)
 {
-    editor.setSelection(edit.start, edit.length);
+    // Each move of the selection lays out the caret's line again: only the moves needed.
+    if (editor.SelStart() != edit.start || editor.SelLength() != edit.length)
+        editor.setSelection(edit.start, edit.length);
     editor.setSelText(edit.replacement);
-    editor.setSelection(edit.selStart, edit.selLength);
+    const bool caretAfterText =
+        edit.selLength == 0 && edit.selStart == edit.start + qint32(edit.replacement.size());
+    if (!caretAfterText)
+        editor.setSelection(edit.selStart, edit.selLength);
 }

@@ -596,8 +596,16 @@ void EditorControl::typeCharacter(char32_t shown, QKeyEvent* key)
 
 void EditorControl::typeBytes(const QString& byteText)
 {
-    insertPlainText(m_map->toShown(byteText));
-    ensureCursorVisible();
+    const QString shown = m_map->toShown(byteText);
+    if (!shown.at(0).isPrint() && shown.at(0) != QLatin1Char('\t')) {
+        insertPlainText(shown);
+        ensureCursorVisible();
+        return;
+    }
+    // Typed as the base editor types a key's text: its own, cheapest way in, which also
+    // joins a run of typing into one undo step.
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, shown);
+    QPlainTextEdit::keyPressEvent(&typed);
 }
 
 void EditorControl::deletePreviousCharacter()

@@ -224,7 +224,11 @@ TEST_F(StatusPanels, WithTheViewHiddenOnlyAnEmptySelectionTouchesIt)
     editor->setSelection(1, 3);
     EXPECT_EQ(frameOf(*window).TXTtargmna->toPlainText(), QString());
 
-    frameOf(*window).TXTtargmna->setPlainText(QStringLiteral("old"));
+    // Decoded while shown, then hidden: the next empty selection still empties it.
+    window->showDecodedView(true);
+    editor->setSelection(0, 4);
+    ASSERT_EQ(frameOf(*window).TXTtargmna->toPlainText(), QStringLiteral(u"x\u10D0"));
+    window->showDecodedView(false);
     key(Qt::Key_Right);
     EXPECT_EQ(frameOf(*window).TXTtargmna->toPlainText(), QString());
 }
