@@ -132,10 +132,8 @@ void FtpClient::setProgressHandler(ProgressHandler handler)
 
 bool FtpClient::FtpConnect(const QString& server, const QString& user, const QString& password)
 {
-    if (m_session && m_session->performing) {
-        m_error = QStringLiteral("An FTP call is already under way.");
+    if (performing())
         return false;
-    }
     FtpDisconnect();
     m_error.clear();
 
@@ -193,10 +191,8 @@ bool FtpClient::FtpConnect(const QString& server, const QString& user, const QSt
 
 bool FtpClient::FtpUpload(const QString& localPath, const QString& remotePath, FtpTransfer type)
 {
-    if (m_session && m_session->performing) {
-        m_error = QStringLiteral("An FTP call is already under way.");
+    if (performing())
         return false;
-    }
     m_error.clear();
     if (!m_session) {
         fail(QStringLiteral("Not connected to an FTP server."));
@@ -245,6 +241,15 @@ bool FtpClient::FtpIsConnected() const
 QString FtpClient::lastError() const
 {
     return m_error;
+}
+
+bool FtpClient::performing()
+{
+    // Only the progress handler can call in while a call is under way.
+    const bool busy = m_session && m_session->performing;
+    if (busy)
+        m_error = QStringLiteral("An FTP call is already under way.");
+    return busy;
 }
 
 bool FtpClient::perform(const QString& remotePath)

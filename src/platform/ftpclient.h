@@ -40,8 +40,8 @@ public:
     FtpClient(const FtpClient&) = delete;
     FtpClient& operator=(const FtpClient&) = delete;
 
-    // Bytes of the local file sent so far and its size (0 while connecting). Returning
-    // false stops the call, which then fails.
+    // Bytes of the local file handed to the connection so far and the file's size (both 0
+    // while connecting). Returning false stops the call, which then fails.
     using ProgressHandler = std::function<bool(qint64 sent, qint64 total)>;
     void setProgressHandler(ProgressHandler handler);
 
@@ -67,6 +67,7 @@ public:
 private:
     struct Session;
 
+    bool performing();
     bool perform(const QString& remotePath);
     void fail(const QString& reason);
 

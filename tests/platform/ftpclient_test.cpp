@@ -134,6 +134,7 @@ TEST_F(FtpClientTest, RefusalsFailWithAReasonAndEndTheSession)
     } refusals[] = {
         {local, QStringLiteral("nosuch/x.html"), QStringLiteral("550")},
         {folders.path(QStringLiteral("gone.html")), QStringLiteral("gone.html"), {}},
+        {folders.programFolder(), QStringLiteral("folder.html"), {}},
         {local, QStringLiteral("x\r\nDELE y.html"), {}},
         {local, QStringLiteral("folder/"), {}},
     };
@@ -145,7 +146,8 @@ TEST_F(FtpClientTest, RefusalsFailWithAReasonAndEndTheSession)
             << client.lastError().toStdString();
         EXPECT_FALSE(client.FtpIsConnected());
     }
-    EXPECT_FALSE(QFileInfo::exists(server.root() + QStringLiteral("/nosuch")));
+    EXPECT_EQ(QDir(server.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList())
+        << "nothing reached the server";
     EXPECT_EQ(server.count(QStringLiteral("DELE y.html")), 0);
 }
 
