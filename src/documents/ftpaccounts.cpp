@@ -159,7 +159,7 @@ void FtpAccounts::remove(int index)
 
 QByteArray FtpAccounts::fileContent(const QStringList& lines)
 {
-    return textToBytes(lines.join(QStringLiteral("\r\n")));
+    return textToBytes(lines.join(kCrLf));
 }
 
 QStringList FtpAccounts::linesOf(const QByteArray& content)
