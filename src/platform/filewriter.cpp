@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <optional>
+
 namespace {
 
 // The file that really receives the bytes: the final target of a symbolic link, so that
@@ -17,16 +19,29 @@ QString writeTarget(const QString& path)
     return canonical.isEmpty() ? info.symLinkTarget() : canonical;
 }
 
+bool writeFile(const QString& path, const QByteArray& content, QString* error,
+               std::optional<QFileDevice::Permissions> permissions)
+{
+    QSaveFile file(writeTarget(path));
+    // Permissions set on the open file apply to the temporary file that becomes the target.
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         (!permissions || file.setPermissions(*permissions)) &&
+                         file.write(content) == content.size() && file.commit();
+    if (!written && error)
+        *error = file.errorString();
+    return written;
+}
+
 } // namespace
 
 bool writeWholeFile(const QString& path, const QByteArray& content, QString* error)
 {
-    QSaveFile file(writeTarget(path));
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
-    if (!written && error)
-        *error = file.errorString();
-    return written;
+    return writeFile(path, content, error, std::nullopt);
+}
+
+bool writeOwnerOnlyFile(const QString& path, const QByteArray& content, QString* error)
+{
+    return writeFile(path, content, error, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 bool copyWholeFile(const QString& source, const QString& target, QString* error)

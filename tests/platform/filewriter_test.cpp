@@ -58,6 +58,25 @@ TEST(WholeFileWriter, WritesThroughASymbolicLink)
     EXPECT_EQ(readFile(target), QByteArray("new text"));
 }
 
+TEST(WholeFileWriter, AnOwnerOnlyFileIsPrivateAlsoWhenItReplacesAReadableOne)
+{
+    TestFolders folders;
+    const QString path = folders.path(QStringLiteral("FTP.ini"));
+    writeFile(path, "old");
+    QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                               QFileDevice::ReadOther | QFileDevice::ReadGroup);
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+    ASSERT_TRUE(writeOwnerOnlyFile(path, "secret"));
+    EXPECT_EQ(readFile(path), QByteArray("secret"));
+    EXPECT_EQ(QFile(path).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+              ownerOnly);
+    const QString fresh = folders.path(QStringLiteral("new.ini"));
+    ASSERT_TRUE(writeOwnerOnlyFile(fresh, QByteArray()));
+    EXPECT_EQ(QFile(fresh).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+              ownerOnly);
+}
+
 TEST(WholeFileCopy, CopiesEveryByteAndAFailureLeavesTheTargetWhole)
 {
     TestFolders folders;
