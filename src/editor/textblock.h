@@ -8,8 +8,9 @@
 //   row) begins a new line. A word longer than W stays whole on a line of its own, and the
 //   pass adds as many lines as the text needs.
 // - the fill pass (daWra), line by line with the line after it: a short line takes text from
-//   the next one until it is exactly W long, dividing a word with "-" where it must, and is
-//   then justified by doubling or removing blanks; a paragraph's last line stays as it is.
+//   the next one until it is exactly W long, dividing a word with "-" where it must (never a
+//   word longer than a line), and is then justified by doubling or removing blanks (also the
+//   blanks after . , : -); a paragraph's last line stays as it is.
 // Empty lines are left out. Only blanks and the dividing hyphens change: every other
 // character keeps its place in the order of the text.
 
