@@ -29,23 +29,30 @@ std::vector<TermHit> replaceable(std::vector<TermHit> hits, const SearchPattern&
     return apart;
 }
 
-// text[from, to) with every hit in it replaced, appended to out in one pass.
-void appendReplaced(QString& out, QStringView text, qsizetype from, qsizetype to,
-                    const std::vector<TermHit>& hits, const QString& replacement)
+// Whether replacing the hits changes the text at all.
+bool changesText(QStringView text, const std::vector<TermHit>& hits, const QString& replacement)
 {
-    for (const TermHit& hit : hits) {
-        out.append(text.sliced(from, hit.pos - from));
-        out.append(replacement);
-        from = hit.pos + hit.length;
-    }
-    out.append(text.sliced(from, to - from));
+    return std::any_of(hits.begin(), hits.end(), [&](const TermHit& hit) {
+        return text.sliced(hit.pos, hit.length) != replacement;
+    });
 }
 
-qsizetype replacedSize(qsizetype size, const std::vector<TermHit>& hits, const QString& replacement)
+// text[from, to) with every hit in it replaced, made in one pass.
+QString replacedText(QStringView text, qsizetype from, qsizetype to,
+                     const std::vector<TermHit>& hits, const QString& replacement)
 {
+    qsizetype size = to - from;
     for (const TermHit& hit : hits)
         size += replacement.size() - hit.length;
-    return size;
+    QString replaced(size, Qt::Uninitialized);
+    QChar* out = replaced.data();
+    for (const TermHit& hit : hits) {
+        out = std::copy_n(text.data() + from, hit.pos - from, out);
+        out = std::copy_n(replacement.data(), replacement.size(), out);
+        from = hit.pos + hit.length;
+    }
+    std::copy_n(text.data() + from, to - from, out);
+    return replaced;
 }
 
 // Where a place of the text stands once the hits are replaced; a place inside a hit goes to
@@ -69,16 +76,14 @@ std::optional<TextEdit> editReplacing(QStringView text, const std::vector<TermHi
                                       const QString& replacement, qsizetype selFrom,
                                       qsizetype selTo)
 {
+    if (!changesText(text, hits, replacement))
+        return std::nullopt;
     const qsizetype start = hits.front().pos;
     const qsizetype end = hits.back().pos + hits.back().length;
-    QString stretch;
-    stretch.reserve(replacedSize(end - start, hits, replacement));
-    appendReplaced(stretch, text, start, end, hits, replacement);
-    if (stretch == text.sliced(start, end - start))
-        return std::nullopt;
     const qsizetype newFrom = movedPlace(selFrom, hits, replacement);
     const qsizetype newTo = movedPlace(selTo, hits, replacement);
-    return TextEdit{qint32(start), qint32(end - start), stretch, qint32(newFrom),
+    return TextEdit{qint32(start), qint32(end - start),
+                    replacedText(text, start, end, hits, replacement), qint32(newFrom),
                     qint32(newTo - newFrom)};
 }
 
@@ -309,11 +314,9 @@ ReplaceAllResult SearchEngine::replaceAll(const SearchDocuments& docs, const QSt
             result.editorEdit = editReplacing(text, hits, inserted, caret, caret);
             continue;
         }
-        QString changed;
-        changed.reserve(replacedSize(text.size(), hits, inserted));
-        appendReplaced(changed, text, 0, text.size(), hits, inserted);
-        if (changed != text)
-            result.documents.push_back({document.id, std::move(changed)});
+        if (changesText(text, hits, inserted))
+            result.documents.push_back(
+                {document.id, replacedText(text, 0, text.size(), hits, inserted)});
     }
     return result;
 }
