@@ -64,6 +64,13 @@ TermFinder::TermFinder(const QString& term, bool matchCase, bool wholeWords)
     m_shift.fill(size);
     for (qsizetype i = 0; i + 1 < size; ++i)
         m_shift[m_needle[i].unicode() & 0xFF] = size - 1 - i;
+    // The same by the text's own byte, folding included; 0 where it folds to the needle's
+    // last character, so that one look-up per step both moves on and finds a candidate.
+    if (size > 0) {
+        const char16_t last = m_needle.back().unicode();
+        for (int b = 0; b < 256; ++b)
+            m_byteShift[b] = fold(char16_t(b)) == last ? 0 : m_shift[fold(char16_t(b)) & 0xFF];
+    }
 }
 
 bool TermFinder::matchesAt(const char16_t* at) const
@@ -86,11 +93,17 @@ qsizetype TermFinder::indexIn(QStringView text, qsizetype from, qsizetype end) c
     // The needle starts at its blank before the term and may end with the blank after end.
     qsizetype at = std::max<qsizetype>(from - m_blank, 0);
     const qsizetype lastStart = std::min(text.size(), end + m_blank) - size;
+    const qsizetype lastShift = m_shift[last & 0xFF];
     while (at <= lastStart) {
-        const char16_t c = fold(chars[at + size - 1]);
-        if (c == last && matchesAt(chars + at))
+        const char16_t c = chars[at + size - 1];
+        const qsizetype shift = c <= 0xFF ? m_byteShift[c] : (c == last ? 0 : m_shift[c & 0xFF]);
+        if (shift != 0) {
+            at += shift;
+        } else if (matchesAt(chars + at)) {
             return at + m_blank;
-        at += m_shift[c & 0xFF];
+        } else {
+            at += lastShift;
+        }
     }
     return -1;
 }

@@ -84,7 +84,8 @@ private:
     qsizetype m_length; // of the bare term
     qsizetype m_blank;  // 1 with whole words: the blank on each side
     std::array<char16_t, 256> m_fold;
-    std::array<qsizetype, 256> m_shift; // by the low byte of the folded character
+    std::array<qsizetype, 256> m_shift;     // by the low byte of the folded character
+    std::array<qsizetype, 256> m_byteShift; // by the text's byte, 0 for the last character
 };
 
 // Where a term was found: its place, its length and which term it is.
