@@ -46,7 +46,6 @@ struct TextRange
 {
     qsizetype start = 0;
     qsizetype end = 0;
-    bool operator==(const TextRange&) const = default;
 };
 
 // The scope with the editor's selection [selFrom, selTo) captured for it.
