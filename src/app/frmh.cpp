@@ -12,7 +12,9 @@
 #include "documents/documentstate.h"
 #include "documents/editorcontroltext.h"
 #include "documents/opencommands.h"
+#include "documents/previewcommands.h"
 #include "documents/savecommands.h"
+#include "documents/uploadcommands.h"
 #include "editor/editorevents.h"
 #include "menus/coolmenu.h"
 #include "menus/menuregistry.h"
@@ -88,6 +90,8 @@ FrmH::~FrmH()
     // The subsystems hold this window as their context: they go first, while it is whole,
     // and the editor's events find no subscriber while the controls go.
     delete m_subsystems.editorEvents;
+    delete m_subsystems.upload;
+    delete m_subsystems.preview;
     delete m_subsystems.language;
     delete m_subsystems.conversions;
     delete m_subsystems.documents;
@@ -101,6 +105,8 @@ void FrmH::createSubsystems()
     m_subsystems.conversions = new ConversionMenus(*this);
     m_subsystems.language = new LanguageMenu(*this);
     m_subsystems.editorEvents = new EditorEvents(*this);
+    m_subsystems.preview = new PreviewCommands(*this);
+    m_subsystems.upload = new UploadCommands(*this);
 
     DocumentCommands* documents = m_subsystems.documents;
     connect(Cadd, &QToolButton::clicked, this,
@@ -410,6 +416,11 @@ void FrmH::TAB1_Click(int index)
     Pfile->setVisible(index > 1);
     Cadd->setVisible(index != 2);
     Cdel->setVisible(index != 2);
+}
+
+void FrmH::in_brovzer()
+{
+    runGuarded([this] { m_subsystems.preview->in_brovzer(); });
 }
 
 void FrmH::ToggleWebPanel(qint16 show)

@@ -15,8 +15,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -138,4 +140,24 @@ TEST_F(MainWindowDocuments, AFailedSaveKeepsTheWindowAndEveryDocument)
     EXPECT_FALSE(window.close());
     EXPECT_EQ(frameOf(window).T1->Text(), QStringLiteral("typed"));
     EXPECT_EQ(window.documents().EditorChanged(), -1);
+}
+
+TEST_F(MainWindowDocuments, FtpUploadInTheExtrasMenuShowsTheUploadWindowModally)
+{
+    QAction* mnuftp = action("mnuftp");
+    ASSERT_NE(mnuftp, nullptr);
+    EXPECT_EQ(mnuftp->text(), QStringLiteral("FTP Upload"));
+    EXPECT_TRUE(window.registry().menu("mnuExtras").actions().contains(mnuftp));
+
+    QString shown;
+    QTimer::singleShot(0, &window, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        shown = modal ? modal->windowTitle() : QString();
+        if (modal)
+            modal->close();
+    });
+    mnuftp->trigger();
+    EXPECT_EQ(shown, QStringLiteral("FTP Upload"));
+    EXPECT_TRUE(QFileInfo::exists(folders.path(QStringLiteral("FTP.ini"))))
+        << "its accounts were read, the missing file created empty";
 }
