@@ -44,7 +44,8 @@ QString untitledExtensionFor(const QString& text);
 
 enum class FileStatus { Readable, Missing, Unreadable, NotText, TooLarge };
 
-// A path written the one way for comparing: whole, without "." and ".." and double slashes.
+// A path written the one way for keeping and comparing: whole, without "." and ".." and
+// double slashes; "" stays "" (no file).
 QString cleanFilePath(const QString& path);
 // The file a path names: its final target when it exists (links followed), else its clean
 // path. Two paths with one identity are one file.
