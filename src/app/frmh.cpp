@@ -38,6 +38,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -153,6 +154,11 @@ void FrmH::buildControls()
     Cdel = new QToolButton(PWEB);
     Cdel->setText(QStringLiteral("x"));
     Cdel->setToolTip(shownAsKeys("daxurva"));
+    // The panel starts wide enough for both tab captions whole beside the two buttons.
+    TAB1->ensurePolished();
+    const int buttonsWidth = 2 * (Cadd->sizeHint().height() + 2) + 3;
+    PWEB->resize(std::max(kInitialSidePanelWidth, TAB1->sizeHint().width() + buttonsWidth),
+                 PWEB->height());
     Pfile = new QWidget(PWEB);
     Pfile->hide();
     DR = new QComboBox(Pfile);

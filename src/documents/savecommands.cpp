@@ -30,8 +30,8 @@ DocumentState& SaveCommands::state() const
 void SaveCommands::mnunewF_Click(int index)
 {
     const QString extension = index == 0 ? QStringLiteral(".HTML") : QStringLiteral(".TXT");
-    if (!state().DocsMode() &&
-        !state().adopt(untitledName(0, untitledExtensionFor(state().editorText()))))
+    // Single-file work becomes a document; an empty, unnamed start text becomes none.
+    if (!state().enterCollection(untitledName(0, untitledExtensionFor(state().editorText()))))
         return;
     const qint16 added = state().appendShown(QString(), QString(),
                                              untitledName(state().Docs().Count(), extension), true);
