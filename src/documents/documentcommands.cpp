@@ -86,6 +86,14 @@ void DocumentCommands::enableSaveAs(bool enabled)
     mnuSaveas->setEnabled(enabled);
 }
 
+void DocumentCommands::showAdded(qint16 index)
+{
+    m_tree->Treefulen();
+    m_tree->selectDocumentNode(index);
+    enableSave(true);
+    enableSaveAs(true);
+}
+
 void DocumentCommands::showCaptionFor(const QString& path)
 {
     m_context.setCaption(kCaption + QStringLiteral(" [") + path + QLatin1Char(']'));
