@@ -8,10 +8,12 @@
 #include "core/frmboxa.h"
 #include "core/progprops.h"
 #include "core/sharedroutines.h"
+#include "design/designcommands.h"
 #include "documents/documentcommands.h"
 #include "documents/documentstate.h"
 #include "documents/editorcontroltext.h"
 #include "documents/opencommands.h"
+#include "documents/previewpages.h"
 #include "documents/savecommands.h"
 #include "editor/editorevents.h"
 #include "menus/coolmenu.h"
@@ -78,6 +80,7 @@ FrmH::FrmH(QWidget* parent) : QMainWindow(parent)
     buildStatusBar();
     m_editorText = std::make_unique<EditorControlText>(*T1);
     m_documentState = std::make_unique<DocumentState>(*m_editorText);
+    m_previewValues = std::make_unique<PreviewValues>();
     m_registry = new MenuRegistry(*menuBar(), *this);
     createSubsystems();
     addFrameCommands();
@@ -87,6 +90,7 @@ FrmH::~FrmH()
 {
     // The subsystems hold this window as their context: they go first, while it is whole,
     // and the editor's events find no subscriber while the controls go.
+    delete m_subsystems.design;
     delete m_subsystems.editorEvents;
     delete m_subsystems.language;
     delete m_subsystems.conversions;
@@ -101,6 +105,8 @@ void FrmH::createSubsystems()
     m_subsystems.conversions = new ConversionMenus(*this);
     m_subsystems.language = new LanguageMenu(*this);
     m_subsystems.editorEvents = new EditorEvents(*this);
+    m_subsystems.previewValues = m_previewValues.get();
+    m_subsystems.design = new DesignCommands(*this);
 
     DocumentCommands* documents = m_subsystems.documents;
     connect(Cadd, &QToolButton::clicked, this,

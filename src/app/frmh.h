@@ -21,6 +21,7 @@ class DocumentState;
 class EditorControl;
 class EditorControlText;
 class HelpCallBack;
+struct PreviewValues;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -147,6 +148,8 @@ private:
 
     std::unique_ptr<EditorControlText> m_editorText;
     std::unique_ptr<DocumentState> m_documentState;
+    // Until the preview subsystem holds them: the values the frameset designer sets for it.
+    std::unique_ptr<PreviewValues> m_previewValues;
     MenuRegistry* m_registry = nullptr;
     Subsystems m_subsystems;
 };

@@ -8,6 +8,7 @@
 #include <QString>
 
 class ConversionMenus;
+class DesignCommands;
 class DocumentCommands;
 class DocumentState;
 class EditorControl;
@@ -16,6 +17,7 @@ class LanguageMenu;
 class MenuRegistry;
 class QTreeWidget;
 class QWidget;
+struct PreviewValues;
 
 // The status bar's panels: "kMain" (menu help and hints), "SK" (selection length), "SST"
 // (selection start), "SLN" (line) and "KOL" (column).
@@ -31,6 +33,9 @@ struct Subsystems
     ConversionMenus* conversions = nullptr;
     LanguageMenu* language = nullptr;
     EditorEvents* editorEvents = nullptr;
+    DesignCommands* design = nullptr;
+    // The browser preview's program-wide values, which the frameset designer sets.
+    PreviewValues* previewValues = nullptr;
 };
 
 class CommandContext
