@@ -218,9 +218,10 @@ void FrmH::buildStatusBar()
         } else {
             // Wide enough for any position: a panel of a fixed size changes its text on
             // every key without laying the status bar out again.
-            panel->setFixedSize(panel->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
-                                    2 * panel->margin() + 8,
-                                panel->sizeHint().height());
+            panel->setFixedSize(
+                panel->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
+                    2 * panel->margin() + 8,
+                panel->sizeHint().height());
             statusBar()->addPermanentWidget(panel);
         }
     }
@@ -635,22 +636,14 @@ void FrmH::Form_QueryUnload(bool& cancel)
     // could lose what the questions were about.
     cancel = true;
     const bool settled = runGuarded([&] {
-        if (const auto question = closeQuestion(editorCloseState(), documents().Docs())) {
-            switch (askToSave(question->prompt, question->title, kIconQuestion)) {
-            case SaveChoice::Save:
-                // Closing after a cancelled or failed save would lose the text.
-                if (m_subsystems.documents->saving().SaveDocuments(QString(), -1) !=
-                        SaveOutcome::Done ||
-                    unsavedWorkRemains(editorCloseState(), documents().Docs()))
-                    return;
-                break;
-            case SaveChoice::Discard:
-                break;
-            case SaveChoice::Cancel:
-                return;
-            }
-        }
-        cancel = false;
+        const auto question = closeQuestion(editorCloseState(), documents().Docs());
+        // Closing after a cancelled or failed save would lose the text.
+        cancel =
+            question && !savedOrDiscarded(question->prompt, question->title, kIconQuestion, [&] {
+                return m_subsystems.documents->saving().SaveDocuments(QString(), -1) ==
+                           SaveOutcome::Done &&
+                       !unsavedWorkRemains(editorCloseState(), documents().Docs());
+            });
     });
     if (settled && !cancel)
         storeSettingsAndRelease();

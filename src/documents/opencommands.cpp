@@ -59,7 +59,7 @@ void OpenCommands::ofnen(const QString& path)
         m_context.showTreePage();
         return;
     }
-    const DocumentFileRead read = readDocumentFile(path);
+    const TextFileRead read = readTextFile(path);
     if (refuseUnreadable(read.status))
         return;
     AddRecentFile(path);
@@ -126,7 +126,7 @@ void OpenCommands::comandopen(const QString& first, const QString& second)
         WEB_Open(path);
         return;
     }
-    const DocumentFileRead read = readDocumentFile(path);
+    const TextFileRead read = readTextFile(path);
     if (refuseUnreadable(read.status))
         return;
     AddRecentFile(path);
@@ -157,7 +157,7 @@ void OpenCommands::mnuOpen_Click()
         askSecondWindow(path);
         return;
     }
-    const DocumentFileRead read = readDocumentFile(path);
+    const TextFileRead read = readTextFile(path);
     if (refuseUnreadable(read.status))
         return;
     AddRecentFile(path);
@@ -177,7 +177,7 @@ void OpenCommands::reopenSingleFile(const QString& path)
                                    QStringLiteral("Open"), kIconQuestion, 3, QString(), 40);
     if (boxAnswer(answer) != BoxAnswer::First)
         return;
-    const DocumentFileRead read = readDocumentFile(path);
+    const TextFileRead read = readTextFile(path);
     if (!refuseUnreadable(read.status))
         state().resetToSingleFile(path, read.text);
 }
@@ -222,7 +222,7 @@ void OpenCommands::mnuUnopen_Click()
         prompts().openFileName(&m_context.owner(), QStringLiteral("Open"), kUtf8Filter);
     if (path.isEmpty())
         return;
-    const DocumentFileRead read = readDocumentFile(path);
+    const TextFileRead read = readTextFile(path);
     if (refuseUnreadable(read.status))
         return;
     const QString text = ConvertByTables(utf8FileLines(read.text), 2, 0);
