@@ -1,7 +1,7 @@
 #include "design/designcommands.h"
 
 #include "core/commandcontext.h"
-#include "design/filetext.h"
+#include "core/sharedroutines.h"
 #include "design/frmcssstile.h"
 #include "design/frmdesign.h"
 #include "design/frmmatrix.h"
@@ -9,7 +9,7 @@
 #include "documents/documentfiles.h"
 #include "documents/documentstate.h"
 #include "menus/menuregistry.h"
-#include "platform/prompts.h"
+#include "platform/textfile.h"
 
 #include <QMenu>
 
@@ -74,21 +74,21 @@ void DesignCommands::openMatrix(const QString& path)
     if (path.isEmpty())
         return;
     // A matrix that vanished since it was listed is an empty page.
-    const std::optional<QString> text = ReadFileText(path);
-    if (!text) {
-        prompts().failureMessage(QStringLiteral("failis wakiTxva ver moxerxda: ") + path);
+    const TextFileRead read = readTextFile(path);
+    if (read.status != FileStatus::Readable && read.status != FileStatus::Missing) {
+        tellUser(refusalMessage(read.status));
         return;
     }
     DocumentState& state = m_context.documents();
     if (!state.DocsMode() && !state.singleFileHoldsWork()) {
-        state.resetToSingleFile(QString(), *text);
+        state.resetToSingleFile(QString(), read.text);
         return;
     }
     const QString html = QStringLiteral(".HTML");
     if (!state.DocsMode() && !state.adopt(untitledName(0, html)))
         return;
     const qint16 added =
-        state.appendShown(*text, QString(), untitledName(state.Docs().Count(), html), true);
+        state.appendShown(read.text, QString(), untitledName(state.Docs().Count(), html), true);
     if (added < 0)
         return;
     if (DocumentCommands* documents = m_context.subsystems().documents)

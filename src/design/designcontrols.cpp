@@ -1,7 +1,6 @@
 #include "design/designcontrols.h"
 
 #include "platform/displaymap.h"
-#include "platform/twips.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>
@@ -77,12 +76,6 @@ QFrame* separatorLine(QWidget* parent, const char* name)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;
-}
-
-void placeTwips(QWidget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
 }
 
 void filterTypedKeys(QWidget* box, std::function<bool(int code)> passes)

@@ -1,8 +1,7 @@
 #pragma once
 
 // What the design dialogs share on screen: Georgian captions stored in Latin keys and shown
-// in the Georgian font, plain separator lines, geometry given in twips, and text boxes that
-// take only some characters.
+// in the Georgian font, plain separator lines, and text boxes that take only some characters.
 
 #include <QFont>
 #include <QString>
@@ -26,9 +25,6 @@ void setKeysCaption(QAbstractButton* button, const char* latinKeys);
 
 // A horizontal line between groups of controls.
 QFrame* separatorLine(QWidget* parent, const char* name);
-
-// Places a control by twips.
-void placeTwips(QWidget* widget, int left, int top, int width, int height);
 
 // Lets through only the typed characters that passes accepts, by their code (Backspace is
 // 8). Keys that type no character (arrows, Delete, Home, shortcuts) always pass, so the box

