@@ -6,9 +6,13 @@
 
 #include "platform/displaymap.h"
 
+#include <QColor>
+#include <QList>
 #include <QPlainTextEdit>
 
 #include <functional>
+
+class QTextBlock;
 
 struct FontRecord
 {
@@ -97,6 +101,21 @@ public:
     // widget shortcut sees them.
     void setKeysBeforeShortcuts(std::function<bool(int keyCode, int shift)> taken);
 
+    // --- Colour overlay --------------------------------------------------------------------
+    // Colours drawn over runs of the text as a view only: no byte, undo step, modified flag,
+    // selection or Change is touched by it. Runs are in order, do not overlap, and count
+    // positions as everywhere (CR LF as 2); text outside them keeps the editor's own colour.
+    // The overlay lasts until it is cleared or the text changes, and is laid over each line
+    // as it comes into view, so showing it costs the same on any size of text.
+    struct ColourRun
+    {
+        qint32 start = 0;
+        qint32 length = 0;
+        QColor colour;
+    };
+    void setColourOverlay(QList<ColourRun> runs);
+    void clearColourOverlay();
+
     // Loads a file as byte text, one character per byte, as setText does. A missing or
     // unreadable file, or one holding a NUL byte (not text), loads nothing and says why in
     // *error.
@@ -126,6 +145,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -148,6 +168,10 @@ private:
     void reportSelection();
     void applyWrapWidth();
 
+    void colourBlocksInView();
+    void colourBlock(QTextBlock& block);
+    void dropColourOverlay(bool blocksRemain);
+
     void pressKey(QKeyEvent* key);
     void handleAsPlainKey(QKeyEvent* key);
     void typeCharacter(char32_t shown, QKeyEvent* key);
@@ -162,4 +186,7 @@ private:
     // replacement reports itself once.
     bool m_replacingDocument = false;
     Selection m_reportedSelection;
+    QList<ColourRun> m_overlay;
+    bool m_overlayShown = false;
+    int m_colouredBlocks = 0; // lines carrying the overlay's colours, marked by their state
 };
