@@ -7,13 +7,17 @@
 
 #include <QString>
 
+class Colouring;
 class ConversionMenus;
 class DocumentCommands;
 class DocumentState;
 class EditorControl;
 class EditorEvents;
 class LanguageMenu;
+class ListCSS;
 class MenuRegistry;
+class PHTbar;
+class Pickers;
 class QTreeWidget;
 class QWidget;
 
@@ -31,6 +35,10 @@ struct Subsystems
     ConversionMenus* conversions = nullptr;
     LanguageMenu* language = nullptr;
     EditorEvents* editorEvents = nullptr;
+    Colouring* colouring = nullptr;
+    PHTbar* toolbar = nullptr;
+    ListCSS* cssList = nullptr;
+    Pickers* pickers = nullptr;
 };
 
 class CommandContext
