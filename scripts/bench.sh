@@ -11,5 +11,6 @@ export QT_QPA_PLATFORM=offscreen
 cd "$here/../build/bench"
 ./bench/editor_bench
 ./bench/keys_bench
+./bench/colour_bench
 ./bench/convert_bench
 ./bench/documents_bench
