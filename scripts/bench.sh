@@ -14,3 +14,4 @@ cd "$here/../build/bench"
 ./bench/colour_bench
 ./bench/convert_bench
 ./bench/documents_bench
+./bench/search_bench

@@ -18,8 +18,10 @@ class ListCSS;
 class MenuRegistry;
 class PHTbar;
 class Pickers;
+class PreviewCommands;
 class QTreeWidget;
 class QWidget;
+class UploadCommands;
 
 // The status bar's panels: "kMain" (menu help and hints), "SK" (selection length), "SST"
 // (selection start), "SLN" (line) and "KOL" (column).
@@ -39,6 +41,8 @@ struct Subsystems
     PHTbar* toolbar = nullptr;
     ListCSS* cssList = nullptr;
     Pickers* pickers = nullptr;
+    PreviewCommands* preview = nullptr;
+    UploadCommands* upload = nullptr;
 };
 
 class CommandContext

@@ -1,5 +1,8 @@
 #include "editor/toolbarpickers.h"
 
+#include "core/commandcontext.h"
+#include "documents/previewcommands.h"
+
 #include <QPoint>
 
 ToolbarPickers::ToolbarPickers(CommandContext& context) : m_context(context)
@@ -25,5 +28,6 @@ QString ToolbarPickers::asos(const QPoint& /*screenTopLeft*/)
 
 void ToolbarPickers::in_brovzer()
 {
-    // The preview comes with the browser preview window.
+    if (PreviewCommands* preview = m_context.subsystems().preview)
+        preview->in_brovzer();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-// The tag toolbar's pickers and preview as the main window provides them.
+// The tag toolbar's pickers and the browser preview. The pickers' windows are still to come:
+// until then each picker is closed without a choice.
 
 #include "core/pickers.h"
 

@@ -55,8 +55,9 @@ TEST_F(ToolbarButtons, ButtonsWriteOverTheSelection)
             << c.code;
         EXPECT_EQ(editor().SelStart(), 2 + c.selStart) << c.code;
         EXPECT_EQ(editor().SelLength(), c.selLength) << c.code;
-        if (!pickers.points.isEmpty())
+        if (!pickers.points.isEmpty()) {
             EXPECT_EQ(pickers.points, QList{bar.mapToGlobal(QPoint(24 * c.code, bar.height()))});
+        }
     }
     EXPECT_EQ(context.state.EditorChanged(), -1) << "an edit of the user's";
 
@@ -90,9 +91,10 @@ TEST_F(ToolbarButtons, PopupMenusOpenUnderTheirButtons)
         context.menus.add(menu, {item.constData(), QStringLiteral("x")}, [] {});
         bar.htmlbarklick(code);
         EXPECT_EQ(QApplication::activePopupWidget(), &menu) << name;
-        if (code < 10) // well inside the screen, the menu stands where it was put
+        if (code < 10) { // well inside the screen, the menu stands where it was put
             EXPECT_EQ(menu.pos(),
                       bar.mapToGlobal(QPoint(24 * code - (code == 8 ? 20 : 0), bar.height())));
+        }
         menu.close();
     }
 }
