@@ -12,7 +12,6 @@
 #include "documents/saveoutcome.h"
 
 #include <QMainWindow>
-#include <QPixmap>
 
 #include <array>
 #include <memory>
@@ -21,6 +20,7 @@ class DocumentState;
 class EditorControl;
 class EditorControlText;
 class HelpCallBack;
+class PHTbar;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -90,7 +90,6 @@ private:
     void reopenLastFile();
     void mnurecentfile_Click();
     void mnuabzac_Click();
-    void DrawTransparent();
     void Form_Resize();
     void PWEB_Resize();
     void Pfile_Resize();
@@ -112,9 +111,8 @@ private:
     EditorCloseState editorCloseState() const;
 
     // --- Controls ----------------------------------------------------------------------
-    QLabel* PHTbar; // the tag toolbar's picture
-    QPixmap PSR;    // the toolbar buttons' source picture
-    QWidget* PWEB;  // the side panel
+    PHTbar* m_tagBar; // the tag toolbar, "PHTbar"
+    QWidget* PWEB;    // the side panel
     QTabBar* TAB1;
     QTreeWidget* TV;   // the tree of open files
     QToolButton* Cadd; // opens a file
@@ -135,7 +133,6 @@ private:
     HelpCallBack* HelpObj = nullptr;
 
     // --- State -------------------------------------------------------------------------
-    qint16 HotButton = -1; // toolbar button under the mouse
     qint16 TranslationShown = 0;
     qint16 WebPanelShown = -1;
     float SplitGrabX = 0;
