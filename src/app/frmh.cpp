@@ -14,6 +14,7 @@
 #include "documents/opencommands.h"
 #include "documents/savecommands.h"
 #include "editor/editorevents.h"
+#include "editor/searchcommands.h"
 #include "menus/coolmenu.h"
 #include "menus/menuregistry.h"
 #include "platform/displaymap.h"
@@ -87,6 +88,7 @@ FrmH::~FrmH()
 {
     // The subsystems hold this window as their context: they go first, while it is whole,
     // and the editor's events find no subscriber while the controls go.
+    delete m_subsystems.search;
     delete m_subsystems.editorEvents;
     delete m_subsystems.language;
     delete m_subsystems.conversions;
@@ -101,6 +103,7 @@ void FrmH::createSubsystems()
     m_subsystems.conversions = new ConversionMenus(*this);
     m_subsystems.language = new LanguageMenu(*this);
     m_subsystems.editorEvents = new EditorEvents(*this);
+    m_subsystems.search = new SearchCommands(*this);
 
     DocumentCommands* documents = m_subsystems.documents;
     connect(Cadd, &QToolButton::clicked, this,

@@ -16,6 +16,7 @@ class LanguageMenu;
 class MenuRegistry;
 class QTreeWidget;
 class QWidget;
+class SearchCommands;
 
 // The status bar's panels: "kMain" (menu help and hints), "SK" (selection length), "SST"
 // (selection start), "SLN" (line) and "KOL" (column).
@@ -31,6 +32,7 @@ struct Subsystems
     ConversionMenus* conversions = nullptr;
     LanguageMenu* language = nullptr;
     EditorEvents* editorEvents = nullptr;
+    SearchCommands* search = nullptr;
 };
 
 class CommandContext
