@@ -370,8 +370,9 @@ void frmsuch::Calcvla_Click()
     storeBeforeAllDocuments();
     const ReplaceAllResult result = m_engine.replaceAll(documentsNow(), Tcvla->Text());
     DocumentState& state = m_context.documents();
+    const QHash<DocumentId, qint16> indexes = documentIndexes(state.Docs());
     for (const ReplacedDocument& replaced : result.documents)
-        state.replaceStoredText(documentIndexOf(state.Docs(), replaced.doc), replaced.text);
+        state.replaceStoredText(indexes.value(replaced.doc, -1), replaced.text);
     if (result.editorEdit)
         applyEdit(m_context.editor(), *result.editorEdit);
     listHits(0);
