@@ -128,6 +128,8 @@ void frmsuch::buildControls()
     Calcvla = button(this, "Calcvla", keysCaption("yvelas Secvla"));
     Ccheinj = button(this, "Ccheinj", QStringLiteral("\u21C5")); // swaps the two texts
     Cmeniu = button(this, "Cmeniu", QStringLiteral("\u25BC"));   // opens the aids menu
+    for (QPushButton* glyph : {Ccheinj, Cmeniu})
+        glyph->setFixedWidth(glyph->sizeHint().height() + 8);
 
     lbinf = new QLabel(this);
     lbinf->setObjectName(QStringLiteral("lbinf"));

@@ -14,8 +14,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace {
 
 class ListReplaceWindow : public SearchWindows
@@ -27,16 +25,9 @@ protected:
         window = search.listReplaceWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
-    // The lines in their order, as numbered.
-    std::vector<linsuch*> lines() const
-    {
-        QList<linsuch*> found = window->findChildren<linsuch*>();
-        std::vector<linsuch*> numbered(found.begin(), found.end());
-        std::sort(numbered.begin(), numbered.end(),
-                  [](const linsuch* a, const linsuch* b) { return a->nomeri() < b->nomeri(); });
-        return numbered;
-    }
-    EditorControl* stringBox(std::size_t line) const
+    // Lines come and go at the end only: in creation order they are in number order.
+    QList<linsuch*> lines() const { return window->findChildren<linsuch*>(); }
+    EditorControl* stringBox(qsizetype line) const
     {
         return control<EditorControl>(lines().at(line), "T2");
     }
@@ -98,22 +89,21 @@ protected:
             all << format.name;
         return all;
     }
-    // The captions of the templates menu's items, as shown.
-    QStringList menuItems() const
+    // The templates menu's items and their captions as shown.
+    QList<QAction*> menuItems() const
+    {
+        QList<QAction*> items = context.menus.menu("mnutmpformat").actions();
+        items.removeIf([](const QAction* item) {
+            return !item->objectName().startsWith(QLatin1String("mnuTFlist("));
+        });
+        return items;
+    }
+    QStringList menuCaptions() const
     {
         QStringList captions;
-        for (const QAction* item : context.menus.menu("mnutmpformat").actions()) {
-            if (item->objectName().startsWith(QLatin1String("mnuTFlist(")))
-                captions << item->text();
-        }
+        for (const QAction* item : menuItems())
+            captions << item->text();
         return captions;
-    }
-    void chooseMenuItem(int index) const
-    {
-        for (QAction* item : context.menus.menu("mnutmpformat").actions()) {
-            if (item->objectName() == QStringLiteral("mnuTFlist(%1)").arg(index))
-                item->trigger();
-        }
     }
     bool menuSeparatorShown() const
     {
@@ -123,13 +113,6 @@ protected:
         }
         return false;
     }
-    QString fileOf(std::initializer_list<TFormat> formats) const
-    {
-        const QString path = folders.path(QStringLiteral("loaded.tff"));
-        writeFile(path, *tffBytes(formats).bytes);
-        return path;
-    }
-
     QWidget* window = nullptr;
 };
 
@@ -176,7 +159,7 @@ TEST_F(ListReplaceWindow, DeleteRenumbersAndAfterClearNoLineTakesPart)
 
     for (int i = 0; i < 60; ++i)
         press("Cnew");
-    ASSERT_EQ(lines().size(), 51u);
+    ASSERT_EQ(lines().size(), 51);
     EXPECT_EQ(lines().back()->nomeri(), 51);
     press("Cdel"); // no line selected since Clear: Delete clears
     EXPECT_TRUE(lines().empty());
@@ -197,7 +180,7 @@ TEST_F(TemplateWindow, AddEditRemoveAndTheMenuFollowsEveryChange)
     EXPECT_EQ(search.TFormats()[0], (TFormat{Q("\xC0\xC8"), Q("<b><\xA7$\xA7></b>")}));
     EXPECT_EQ(box("Tfor")->Text(), QString()) << "the boxes are emptied";
     const QString shownName = DisplayMap::get(DisplayMapKind::GeorgianIso).toShown(Q("\xC0\xC8"));
-    EXPECT_EQ(menuItems(), QStringList(shownName));
+    EXPECT_EQ(menuCaptions(), QStringList(shownName));
     EXPECT_TRUE(menuSeparatorShown());
     add("two", "<i>", "");
     add("three", "[", "]");
@@ -217,7 +200,7 @@ TEST_F(TemplateWindow, AddEditRemoveAndTheMenuFollowsEveryChange)
     press("Cremove");
     add("new", "(", ")");
     EXPECT_EQ(names(), QStringList({Q("one"), Q("three"), Q("new")}));
-    EXPECT_EQ(menuItems(), names()) << "the menu follows without closing the window";
+    EXPECT_EQ(menuCaptions(), names()) << "the menu follows without closing the window";
     // Closing the window ends an edit too.
     chooseForEditing(0);
     window->close();
@@ -230,10 +213,10 @@ TEST_F(TemplateWindow, AddEditRemoveAndTheMenuFollowsEveryChange)
     // only in front.
     context.T1->setText(Q("word"));
     context.T1->selectAll();
-    chooseMenuItem(0);
+    menuItems()[0]->trigger();
     EXPECT_EQ(context.T1->Text(), Q("<b>word</b>"));
     context.T1->selectAll();
-    chooseMenuItem(1);
+    menuItems()[1]->trigger();
     EXPECT_EQ(context.T1->Text(), Q("[<b>word</b>]"));
 
     while (list()->count() > 0) {
@@ -258,7 +241,9 @@ TEST_F(TemplateWindow, TemplatesGoToAndComeFromTffFilesThroughTheDialogs)
     EXPECT_EQ(readFile(saved), *tffBytes(search.TFormats()).bytes);
 
     // Two loaded into three give five, the loaded ones last.
-    answers.answer(fileOf({{Q("d"), Q("1")}, {Q("e"), Q("2")}}));
+    const QString loaded = folders.path(QStringLiteral("two.tff"));
+    writeFile(loaded, *tffBytes({{Q("d"), Q("1")}, {Q("e"), Q("2")}}).bytes);
+    answers.answer(loaded);
     press("Copen");
     EXPECT_EQ(names(), QStringList({Q("a"), Q("b"), Q("c"), Q("d"), Q("e")}));
     EXPECT_EQ(list()->count(), 5);

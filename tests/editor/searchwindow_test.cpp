@@ -31,6 +31,13 @@ protected:
     EditorControl* box(const char* name) { return control<EditorControl>(window(), name); }
     QCheckBox* option(const char* name) { return control<QCheckBox>(window(), name); }
     void press(const char* name) { click<QPushButton>(window(), name); }
+    bool enabled(const char* name) { return control<QPushButton>(window(), name)->isEnabled(); }
+    void chooseScope(int scope)
+    {
+        auto* Combo1 = control<QComboBox>(window(), "Combo1");
+        Combo1->setCurrentIndex(scope);
+        emit Combo1->activated(scope);
+    }
     void choose(const char* aid) { control<QAction>(window(), aid)->trigger(); }
     void searchFor(const char* text, const char* replacement = "")
     {
@@ -76,25 +83,23 @@ TEST_F(SearchWindow, TheBoxesKeepLineBreaksAndTypeAsTheLanguageModeSays)
 
     Text1->setSelStart(3);
     QTest::keyClick(Text1, Qt::Key_Return);
+    QTest::keyClick(Text1, Qt::Key_Tab); // leaves the box
     EXPECT_EQ(Text1->Text(), Q("cat\r\n"));
     choose("mnuend");
     EXPECT_EQ(Text1->Text(), Q("cat\r\n\r\n"));
     EXPECT_EQ(Tcvla->Text(), Q("\r\n"));
-    EXPECT_TRUE(control<QPushButton>(search.searchWindow(), "Calcvla")->isEnabled());
     choose("mnuand");
     EXPECT_EQ(Text1->Text(), Q("cat\r\n\r\n|>"));
-    EXPECT_FALSE(control<QPushButton>(search.searchWindow(), "Ccvla")->isEnabled());
-    EXPECT_FALSE(control<QPushButton>(search.searchWindow(), "Calcvla")->isEnabled());
+    EXPECT_FALSE(enabled("Ccvla") || enabled("Calcvla")) << "replacing takes one term";
     choose("mnutab");
     EXPECT_EQ(Text1->Text(), Q("\t"));
-    EXPECT_TRUE(control<QPushButton>(search.searchWindow(), "Ccvla")->isEnabled());
+    EXPECT_TRUE(enabled("Ccvla") && enabled("Calcvla"));
     press("Ccheinj");
     EXPECT_EQ(Text1->Text(), Q("\r\n"));
     EXPECT_EQ(Tcvla->Text(), Q("\t"));
 
     // The 8-bit Georgian mode types Georgian letters into both boxes, the Latin mode keys.
-    for (const auto& [mode, typed] : {std::pair(LanguageMode::GeorgianIso, "\xC0\xC8"
-                                                                           "1"),
+    for (const auto& [mode, typed] : {std::pair(LanguageMode::GeorgianIso, "\xC0\xC8\x31"),
                                       std::pair(LanguageMode::Latin, "aT1")}) {
         context.mode = mode;
         for (EditorControl* each : {Text1, Tcvla}) {
@@ -137,9 +142,7 @@ TEST_F(SearchWindow, FindNextShowsEachDocumentInTreeOrderAndEndsWithTheMessage)
     EXPECT_EQ(shown(), walk[0]) << "the next click walks the tree afresh";
 
     // Another scope searches the editor's text alone.
-    auto* Combo1 = control<QComboBox>(search.searchWindow(), "Combo1");
-    Combo1->setCurrentIndex(3);
-    emit Combo1->activated(3);
+    chooseScope(3);
     EXPECT_FALSE(option("CKalfil")->isChecked());
     EXPECT_FALSE(option("CKalfil")->isEnabled());
 }
@@ -231,16 +234,13 @@ TEST_F(SearchWindow, IsCalledUpByF3AndClosingStartsEverythingAfresh)
     ASSERT_NE(search.searchWindow(), nullptr);
     EXPECT_TRUE(search.searchWindow()->isVisible());
 
+    // The selection scope with no selection finds nothing; after closing, the whole text.
     context.T1->setText(Q("ab ab"));
     searchFor("ab");
-    auto* Combo1 = control<QComboBox>(search.searchWindow(), "Combo1");
-    Combo1->setCurrentIndex(1);
-    emit Combo1->activated(1);
+    chooseScope(1);
     press("MBAlfind");
-    press("Czuch");
     search.searchWindow()->close();
-    EXPECT_EQ(Combo1->currentIndex(), 0);
-    EXPECT_EQ(hitList()->rowCount(), 0);
+    EXPECT_EQ(control<QComboBox>(search.searchWindow(), "Combo1")->currentIndex(), 0);
     EXPECT_EQ(info(), QString());
     context.T1->setSelStart(1);
     mnusuch->trigger();
