@@ -3,8 +3,10 @@
 #include "core/frmboxa.h"
 #include "core/sharedroutines.h"
 #include "platform/displaymap.h"
+#include "platform/packedcolour.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -104,4 +106,12 @@ QString BoxPrompts::saveFileName(QWidget* owner, const QString& title, const QSt
     if (!proposedName.isEmpty())
         dialog.selectFile(proposedName);
     return runFileDialog(dialog, filter);
+}
+
+std::optional<quint32> BoxPrompts::chooseColour(QWidget* owner, quint32 initial)
+{
+    const QColor chosen = QColorDialog::getColor(unpackedColour(initial), owner);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return packedColour(chosen);
 }

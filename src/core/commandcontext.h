@@ -8,15 +8,19 @@
 #include <QString>
 
 class ConversionMenus;
+class DesignCommands;
 class DocumentCommands;
 class DocumentState;
 class EditorControl;
 class EditorEvents;
 class LanguageMenu;
 class MenuRegistry;
+class PreviewCommands;
 class QTreeWidget;
 class QWidget;
 class SearchCommands;
+class UploadCommands;
+struct PreviewValues;
 
 // The status bar's panels: "kMain" (menu help and hints), "SK" (selection length), "SST"
 // (selection start), "SLN" (line) and "KOL" (column).
@@ -32,6 +36,11 @@ struct Subsystems
     ConversionMenus* conversions = nullptr;
     LanguageMenu* language = nullptr;
     EditorEvents* editorEvents = nullptr;
+    PreviewCommands* preview = nullptr;
+    UploadCommands* upload = nullptr;
+    DesignCommands* design = nullptr;
+    // The browser preview's program-wide values, which the frameset designer sets.
+    PreviewValues* previewValues = nullptr;
     SearchCommands* search = nullptr;
 };
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QWidget;
 
 class Prompts
@@ -45,6 +47,10 @@ public:
     virtual QString openFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                                  const QString& proposedName, const QString& folder) = 0;
+
+    // The colour dialog, starting from initial (packed, red in the low byte): the chosen
+    // colour, or nothing when the user cancelled.
+    virtual std::optional<quint32> chooseColour(QWidget* owner, quint32 initial) = 0;
 };
 
 Prompts& prompts();

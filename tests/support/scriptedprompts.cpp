@@ -1,5 +1,7 @@
 #include "support/scriptedprompts.h"
 
+#include "platform/packedcolour.h"
+
 #include <gtest/gtest.h>
 
 ScriptedPrompts::ScriptedPrompts(QStringList answers)
@@ -65,4 +67,15 @@ QString ScriptedPrompts::saveFileName(QWidget* /*owner*/, const QString& title,
 {
     return nextAnswer(
         {QStringLiteral("save"), {}, title, 0, 0, {}, 0, {}, filter, proposedName, folder});
+}
+
+std::optional<quint32> ScriptedPrompts::chooseColour(QWidget* /*owner*/, quint32 initial)
+{
+    const QString start = unpackedColour(initial).name().toUpper();
+    const QString answer =
+        nextAnswer({QStringLiteral("colour"), start, {}, 0, 0, {}, 0, {}, {}, {}, {}});
+    const QColor chosen = QColor::fromString(answer);
+    if (answer.isEmpty() || !chosen.isValid())
+        return std::nullopt;
+    return packedColour(chosen);
 }

@@ -12,7 +12,7 @@ class ScriptedPrompts : public Prompts
 public:
     struct Question
     {
-        QString kind; // "message", "input", "list", "platform", "open" or "save"
+        QString kind; // "message", "input", "list", "platform", "open", "save" or "colour"
         QString prompt;
         QString title;
         qint32 icon = 0;
@@ -44,6 +44,9 @@ public:
     QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                          const QString& proposedName, const QString& folder) override;
+    // The colour dialog answers the next scripted text: "#RRGGBB" chooses that colour, ""
+    // cancels. The question's prompt is the starting colour in the same form.
+    std::optional<quint32> chooseColour(QWidget* owner, quint32 initial) override;
 
 private:
     QString nextAnswer(Question question);
