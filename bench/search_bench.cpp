@@ -179,6 +179,7 @@ public:
     {
         return {};
     }
+    std::optional<quint32> chooseColour(QWidget*, quint32) override { return std::nullopt; }
 };
 
 // The main window with the first count files open, and its search window called up over
