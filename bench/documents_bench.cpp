@@ -64,6 +64,7 @@ public:
     {
         return {};
     }
+    std::optional<quint32> chooseColour(QWidget*, quint32) override { return std::nullopt; }
 };
 
 // A folder of HTML documents of the run's size.

@@ -6,15 +6,28 @@
 // (and -i) for find all, sed for replace all, each timed as a whole run of the program. After
 // Google Benchmark's table it prints "bench: NAME VALUE UNIT": find all and replace all as
 // our time over the peer's, find next in milliseconds per click (flat when the cost of a
-// click does not grow with the number of documents open).
+// click does not grow with the number of documents open). The same figures are taken once
+// more through the search window of the main window, its documents opened from the files:
+// clicks on its buttons, with the store step, the list of hits, the documents' flags and the
+// switch to each document found (lines "search_window_...").
 
 #include "benchmain.h"
 
+#include "app/frmh.h"
+#include "documents/documentcommands.h"
+#include "documents/opencommands.h"
+#include "editor/frmsuch.h"
+#include "editor/searchcommands.h"
 #include "editor/searchengine.h"
 #include "platform/bytetext.h"
+#include "platform/editorcontrol.h"
 #include "platform/filewriter.h"
+#include "platform/prompts.h"
 
+#include <QCheckBox>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -137,16 +150,127 @@ void peerRun(benchmark::State& state, QString program, QStringList arguments)
     }
 }
 
+// --- Through the search window --------------------------------------------------------
+
+// Asks nothing: the end message of find next is passed over.
+class NoQuestions : public Prompts
+{
+public:
+    QString messageBox(const QString&, const QString&, qint32, quint8, const QString&,
+                       quint8) override
+    {
+        return QStringLiteral("6");
+    }
+    QString inputBox(const QString&, const QString&, const QString&, const QString&, qint32,
+                     qint32) override
+    {
+        return {};
+    }
+    QString listBox(const QString&, const QStringList&, const QString&, const QString&, qint32,
+                    qint32, qint16) override
+    {
+        return {};
+    }
+    void failureMessage(const QString&) override {}
+    void platformMessage(const QString&, PlatformIcon, const QString&) override {}
+    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
+                         const QString&) override
+    {
+        return {};
+    }
+    std::optional<quint32> chooseColour(QWidget*, quint32) override { return std::nullopt; }
+};
+
+// The main window with the first count files open, and its search window called up over
+// every open document.
+class SearchWindowRun
+{
+public:
+    explicit SearchWindowRun(int count) : m_previous(installPrompts(&m_answers))
+    {
+        qputenv("KELMORA_HOME", m_home.path().toLocal8Bit());
+        window.showPlain();
+        for (int i = 0; i < count; ++i)
+            window.subsystems().documents->opening().ofnen(documentFiles()[i]);
+        window.subsystems().search->mnusuch_Click();
+        m_search = window.subsystems().search->searchWindow();
+        m_search->findChild<QCheckBox*>(QStringLiteral("CKalfil"))->setChecked(true);
+    }
+    ~SearchWindowRun() { installPrompts(m_previous); }
+
+    void searchFor(const QString& term, const QString& replacement, bool matchCase)
+    {
+        m_search->findChild<EditorControl*>(QStringLiteral("Text1"))->setText(term);
+        m_search->findChild<EditorControl*>(QStringLiteral("Tcvla"))->setText(replacement);
+        m_search->findChild<QCheckBox*>(QStringLiteral("CKcase"))->setChecked(matchCase);
+    }
+    void press(const char* button)
+    {
+        m_search->findChild<QPushButton*>(QLatin1String(button))->click();
+    }
+
+private:
+    QTemporaryDir m_home;
+    NoQuestions m_answers;
+    Prompts* m_previous;
+
+public:
+    FrmH window;
+
+private:
+    frmsuch* m_search = nullptr;
+};
+
+void windowFindAll(benchmark::State& state, bool matchCase)
+{
+    SearchWindowRun run(kDocuments);
+    run.searchFor(kTerm, QString(), matchCase);
+    for (auto _ : state)
+        run.press("MBAlfind");
+}
+
+// Each replace is undone, untimed, by the replace back, so that every run finds its hits.
+void windowReplaceAll(benchmark::State& state)
+{
+    SearchWindowRun run(kDocuments);
+    const QString replacement = QStringLiteral("klass");
+    for (auto _ : state) {
+        run.searchFor(kTerm, replacement, true);
+        QElapsedTimer timer;
+        timer.start();
+        run.press("Calcvla");
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        run.searchFor(replacement, kTerm, true);
+        run.press("Calcvla");
+    }
+}
+
+// One iteration is one click, which shows the next document.
+void windowFindNext(benchmark::State& state, int count)
+{
+    SearchWindowRun run(count);
+    run.searchFor(kOnceTerm, QString(), true);
+    for (auto _ : state)
+        run.press("Czuch");
+}
+
 void printFigures(const Figures& figures)
 {
     printRatio(figures, "search_findall_vs_grep", "findall_exact", "grep_F");
     printRatio(figures, "search_findall_nocase_vs_grep", "findall_nocase", "grep_F_i");
     printRatio(figures, "search_replaceall_vs_sed", "replaceall", "sed");
-    for (const char* count : {"200", "2000"}) {
-        const auto figure = figures.find(std::string("findnext_") + count);
-        if (figure != figures.end())
-            std::printf("bench: search_findnext_%s %.4f ms\n", count,
-                        figure->second.seconds * 1000);
+    printRatio(figures, "search_window_findall_vs_grep", "window_findall_exact", "grep_F");
+    printRatio(figures, "search_window_findall_nocase_vs_grep", "window_findall_nocase",
+               "grep_F_i");
+    printRatio(figures, "search_window_replaceall_vs_sed", "window_replaceall", "sed");
+    for (const char* prefix : {"", "window_"}) {
+        for (const char* count : {"200", "2000"}) {
+            const auto figure = figures.find(std::string(prefix) + "findnext_" + count);
+            if (figure != figures.end())
+                std::printf("bench: search_%sfindnext_%s %.4f ms\n", prefix, count,
+                            figure->second.seconds * 1000);
+        }
     }
 }
 
@@ -182,6 +306,22 @@ void registerBenchmarks()
     for (const int count : {200, 2000})
         benchmark::RegisterBenchmark(("findnext_" + std::to_string(count)).c_str(), findNext, count)
             ->Unit(benchmark::kMicrosecond);
+
+    benchmark::RegisterBenchmark("window_findall_exact", windowFindAll, true)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(kRuns);
+    benchmark::RegisterBenchmark("window_findall_nocase", windowFindAll, false)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(kRuns);
+    benchmark::RegisterBenchmark("window_replaceall", windowReplaceAll)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(kRuns);
+    for (const int count : {200, 2000})
+        benchmark::RegisterBenchmark(("window_findnext_" + std::to_string(count)).c_str(),
+                                     windowFindNext, count)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(500);
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 #include "editor/editorevents.h"
 #include "editor/listcss.h"
 #include "editor/phtbar.h"
+#include "editor/searchcommands.h"
 #include "editor/toolbarpickers.h"
 #include "menus/coolmenu.h"
 #include "menus/menuregistry.h"
@@ -96,6 +97,7 @@ FrmH::~FrmH()
     // The subsystems hold this window as their context: they go first, while it is whole,
     // and the editor's events find no subscriber while the controls go. So do the
     // controls that act through the context (the CSS list hears of its focus going).
+    delete m_subsystems.search;
     delete m_subsystems.design;
     delete m_subsystems.editorEvents;
     delete m_subsystems.cssList;
@@ -125,6 +127,7 @@ void FrmH::createSubsystems()
     m_subsystems.upload = new UploadCommands(*this);
     m_subsystems.previewValues = &m_subsystems.preview->pages().values();
     m_subsystems.design = new DesignCommands(*this);
+    m_subsystems.search = new SearchCommands(*this);
 
     DocumentCommands* documents = m_subsystems.documents;
     connect(Cadd, &QToolButton::clicked, this,

@@ -22,6 +22,7 @@ class Pickers;
 class PreviewCommands;
 class QTreeWidget;
 class QWidget;
+class SearchCommands;
 class UploadCommands;
 struct PreviewValues;
 
@@ -48,6 +49,7 @@ struct Subsystems
     DesignCommands* design = nullptr;
     // The browser preview's program-wide values, which the frameset designer sets.
     PreviewValues* previewValues = nullptr;
+    SearchCommands* search = nullptr;
 };
 
 class CommandContext

@@ -309,6 +309,18 @@ void DocumentState::closeAll()
     resetToSingleFile(QString(), QString());
 }
 
+bool DocumentState::replaceStoredText(qint16 index, const QString& text)
+{
+    if (!holdsText(index) || index == m_docIndex)
+        return false;
+    Ithem& item = m_docs.Item(index);
+    if (item.Value != text) {
+        item.Value = text;
+        item.Changed = -1;
+    }
+    return true;
+}
+
 // --- After saving and renaming ---------------------------------------------------------
 
 void DocumentState::markSaved(qint16 index)

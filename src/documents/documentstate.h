@@ -127,6 +127,11 @@ public:
     void resetToSingleFile(const QString& path, const QString& text);
     // Drops every document and the project; the single-file state with an empty editor.
     void closeAll();
+    // A document the editor does not show takes a new text (a replace over every open
+    // document), marked changed when it differs. False, and nothing changes, for the
+    // current document (its text is the editor's, changed by an edit), a document without
+    // text and an index outside the collection.
+    bool replaceStoredText(qint16 index, const QString& text);
 
     // --- After saving and renaming --------------------------------------------------
     void markSaved(qint16 index);

@@ -87,6 +87,8 @@ std::optional<TextEdit> listReplaceEdit(const QString& selected, qint32 selStart
     if (selected.isEmpty())
         return std::nullopt;
     const QString replaced = listReplace(selected, search, replacements);
+    if (replaced == selected)
+        return std::nullopt;
     return TextEdit::replacingSelection(selStart, qint32(selected.size()), replaced, selStart,
                                         qint32(replaced.size()));
 }

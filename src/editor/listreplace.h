@@ -18,7 +18,8 @@
 QString listReplace(const QString& text, const QString& search, const QStringList& replacements);
 
 // The replace as an edit of the selection [selStart, selStart + selected's length), which
-// stays selected; nothing without a selection.
+// stays selected; nothing without a selection or when no line changes (the document is not
+// to be marked changed for nothing).
 std::optional<TextEdit> listReplaceEdit(const QString& selected, qint32 selStart,
                                         const QString& search, const QStringList& replacements);
 

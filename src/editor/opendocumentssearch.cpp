@@ -73,3 +73,12 @@ qint16 documentIndexOf(const ColectionMain& docs, DocumentId id)
     }
     return -1;
 }
+
+QHash<DocumentId, qint16> documentIndexes(const ColectionMain& docs)
+{
+    QHash<DocumentId, qint16> indexes;
+    indexes.reserve(docs.Count());
+    for (qint16 i = 0; i < docs.Count(); ++i)
+        indexes.insert(docs.Item(i).Serial, i);
+    return indexes;
+}

@@ -6,6 +6,8 @@
 
 #include "editor/searchdocuments.h"
 
+#include <QHash>
+
 class ColectionMain;
 class DocumentState;
 class EditorText;
@@ -31,3 +33,5 @@ private:
 
 // Where the document of this identity stands in the collection now; -1 once it is closed.
 qint16 documentIndexOf(const ColectionMain& docs, DocumentId id);
+// Where every open document stands, by identity: for many look-ups at once.
+QHash<DocumentId, qint16> documentIndexes(const ColectionMain& docs);

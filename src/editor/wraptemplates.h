@@ -86,6 +86,8 @@ public:
     // The template being edited, followed through removals; nothing when none is (or it
     // was removed).
     std::optional<std::size_t> edited() const { return m_edited; }
+    // The edit is dropped (the template window closed): the next Add appends.
+    void endEdit() { m_edited.reset(); }
     void remove(std::size_t index);
     // Loaded templates go after those there are, in file order.
     void append(const std::vector<TFormat>& loaded);

@@ -188,6 +188,27 @@ TEST_F(State, AFileHoldingTheMarkerTextIsStillText)
     EXPECT_EQ(state.writableText(0), QStringLiteral("<XXX>!"));
 }
 
+TEST_F(State, AReplacedStoredTextIsMarkedChangedOnlyWhereItDiffers)
+{
+    state.appendShown(QStringLiteral("cat"), QStringLiteral("/a.html"), QStringLiteral("a.html"),
+                      false);
+    const qint16 picture = state.appendNoText(QStringLiteral("/p.jpg"));
+    state.appendShown(QStringLiteral("shown"), QStringLiteral("/b.html"), QStringLiteral("b.html"),
+                      false);
+    EXPECT_TRUE(state.replaceStoredText(0, QStringLiteral("cat")));
+    EXPECT_EQ(state.Docs().Item(0).Changed, 0) << "the same text changes nothing";
+    EXPECT_TRUE(state.replaceStoredText(0, QStringLiteral("dog")));
+    EXPECT_EQ(state.Docs().Item(0).Value, QStringLiteral("dog"));
+    EXPECT_EQ(state.Docs().Item(0).Changed, -1);
+    // The shown document changes through the editor; neither it nor a picture takes a text.
+    for (const qint16 refused : {qint16(2), picture, qint16(3), qint16(-1)})
+        EXPECT_FALSE(state.replaceStoredText(refused, QStringLiteral("x"))) << refused;
+    EXPECT_EQ(state.Docs().Item(2).Value, QStringLiteral("shown"));
+    EXPECT_EQ(state.Docs().Item(picture).Value, QStringLiteral("<XXX>"));
+    EXPECT_EQ(state.Docs().Item(2).Changed, 0);
+    EXPECT_TRUE(rulesHold());
+}
+
 TEST_F(State, RemovingAnotherDocumentKeepsTheCurrentOneAndItsTypedText)
 {
     state.appendShown(QStringLiteral("zero"), QString(), QStringLiteral("a.html"), false);

@@ -44,6 +44,7 @@ TEST(ListReplace, EachStringReplacesTheFirstOccurrenceLeftInEveryLine)
     for (const Case& c : cases)
         EXPECT_EQ(listReplace(Q(c.text), Q(c.search), c.strings), Q(c.expected)) << c.text;
     EXPECT_FALSE(listReplaceEdit(QString(), 4, Q("X"), L({"1"})));
+    EXPECT_FALSE(listReplaceEdit(Q("X X"), 4, Q("Y"), L({"1"}))) << "nothing changes";
     EXPECT_EQ(listReplaceEdit(Q("X X"), 4, Q("X"), L({"one"})), (TextEdit{4, 3, Q("one X"), 4, 5}));
 }
 

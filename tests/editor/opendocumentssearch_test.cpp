@@ -49,6 +49,8 @@ TEST(OpenDocumentsSearch, WalksTheTreeFindsInTheLiveTextAndKnowsClosedDocuments)
     state.remove(0);
     EXPECT_EQ(documentIndexOf(state.Docs(), a), 1);
     EXPECT_EQ(documentIndexOf(state.Docs(), b), -1);
+    EXPECT_EQ(documentIndexes(state.Docs()).value(a, -1), 1);
+    EXPECT_FALSE(documentIndexes(state.Docs()).contains(b));
     EXPECT_EQ(engine.showHit(0, docs).check, HitCheck::DocumentClosed);
     state.appendShown(QStringLiteral("cat"), QString(), QStringLiteral("b.txt"), false);
     EXPECT_NE(state.Docs().Item(2).Serial, b) << "a new document, a new identity";
