@@ -13,7 +13,10 @@
 #include "documents/editorcontroltext.h"
 #include "documents/opencommands.h"
 #include "documents/savecommands.h"
+#include "editor/editmenucommands.h"
 #include "editor/editorevents.h"
+#include "editor/tagcommands.h"
+#include "editor/textfunctioncommands.h"
 #include "menus/coolmenu.h"
 #include "menus/menuregistry.h"
 #include "platform/displaymap.h"
@@ -88,6 +91,9 @@ FrmH::~FrmH()
     // The subsystems hold this window as their context: they go first, while it is whole,
     // and the editor's events find no subscriber while the controls go.
     delete m_subsystems.editorEvents;
+    delete m_subsystems.tags;
+    delete m_subsystems.textFunctions;
+    delete m_subsystems.editMenu;
     delete m_subsystems.language;
     delete m_subsystems.conversions;
     delete m_subsystems.documents;
@@ -97,9 +103,14 @@ FrmH::~FrmH()
 
 void FrmH::createSubsystems()
 {
+    // The edit menu's items stand in this order: the clipboard's, the conversions, the text
+    // functions.
     m_subsystems.documents = new DocumentCommands(*this);
+    m_subsystems.editMenu = new EditMenuCommands(*this);
     m_subsystems.conversions = new ConversionMenus(*this);
+    m_subsystems.textFunctions = new TextFunctionCommands(*this);
     m_subsystems.language = new LanguageMenu(*this);
+    m_subsystems.tags = new TagCommands(*this);
     m_subsystems.editorEvents = new EditorEvents(*this);
 
     DocumentCommands* documents = m_subsystems.documents;
@@ -212,9 +223,10 @@ void FrmH::buildStatusBar()
         } else {
             // Wide enough for any position: a panel of a fixed size changes its text on
             // every key without laying the status bar out again.
-            panel->setFixedSize(panel->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
-                                    2 * panel->margin() + 8,
-                                panel->sizeHint().height());
+            panel->setFixedSize(
+                panel->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
+                    2 * panel->margin() + 8,
+                panel->sizeHint().height());
             statusBar()->addPermanentWidget(panel);
         }
     }
@@ -305,7 +317,7 @@ void FrmH::applyEditorAppearance()
 {
     // Without an options file every field is empty: keep the editor's own font then, and
     // never paint the text in the colour of its background.
-    T1->setRightMargin(pixelsToTwips(T1->width()) + 300);
+    applyWrapMargin();
     T1->setFontRecord(editorFontFromOptions(T1->fontRecord(), Props.stfont));
     if (Props.backcolor != Props.forekolor) {
         T1->setBackColor(Props.backcolor);
@@ -362,8 +374,7 @@ void FrmH::Form_Resize()
     place(PGm, out.splitter);
     PWEB_Resize();
     PTfon_Resize();
-    if (!mnuabzac->isChecked())
-        T1->setRightMargin(pixelsToTwips(T1->width()) - 230);
+    applyWrapMargin();
 }
 
 void FrmH::PWEB_Resize()
@@ -428,15 +439,15 @@ void FrmH::lbWEBshov_Click()
 
 void FrmH::applyWrapMargin()
 {
+    // The one wrap rule, for the long-line mode and for every change of the editor's width:
+    // lines run on far beyond the window's edge, or wrap just inside it.
     const int editorTwips = pixelsToTwips(T1->width());
-    T1->setRightMargin(mnuabzac->isChecked() ? editorTwips * 50 : editorTwips - 260);
+    T1->setRightMargin(mnuabzac->isChecked() ? editorTwips * 20 : editorTwips - 260);
 }
 
 void FrmH::mnuabzac_Click()
 {
-    // The long-line mode: lines run on far beyond the window's edge, or wrap inside it.
-    const int editorTwips = pixelsToTwips(T1->width());
-    T1->setRightMargin(mnuabzac->isChecked() ? editorTwips * 20 : editorTwips - 260);
+    applyWrapMargin();
 }
 
 // --- Splitter ----------------------------------------------------------------------------

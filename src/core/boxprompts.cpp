@@ -5,8 +5,11 @@
 #include "platform/displaymap.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -89,7 +92,13 @@ QString runFileDialog(QFileDialog& dialog, const QString& filter)
 
 QString BoxPrompts::openFileName(QWidget* owner, const QString& title, const QString& filter)
 {
-    QFileDialog dialog(owner, title);
+    return openFileNameIn(owner, title, filter, QString());
+}
+
+QString BoxPrompts::openFileNameIn(QWidget* owner, const QString& title, const QString& filter,
+                                   const QString& folder)
+{
+    QFileDialog dialog(owner, title, folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return runFileDialog(dialog, filter);
@@ -104,4 +113,24 @@ QString BoxPrompts::saveFileName(QWidget* owner, const QString& title, const QSt
     if (!proposedName.isEmpty())
         dialog.selectFile(proposedName);
     return runFileDialog(dialog, filter);
+}
+
+std::optional<quint32> BoxPrompts::colourDialog(QWidget* owner)
+{
+    const QColor chosen = QColorDialog::getColor(Qt::white, owner);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return quint32(chosen.red()) | quint32(chosen.green()) << 8 | quint32(chosen.blue()) << 16;
+}
+
+std::shared_ptr<QPrinter> BoxPrompts::printDialog(QWidget* owner, bool selectionOffered)
+{
+    auto printer = std::make_shared<QPrinter>();
+    QPrintDialog dialog(printer.get(), owner);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionOffered);
+    printer->setPrintRange(selectionOffered ? QPrinter::Selection : QPrinter::AllPages);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return printer;
 }

@@ -19,6 +19,10 @@ public:
     QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                          const QString& proposedName, const QString& folder) override;
+    QString openFileNameIn(QWidget* owner, const QString& title, const QString& filter,
+                           const QString& folder) override;
+    std::optional<quint32> colourDialog(QWidget* owner) override;
+    std::shared_ptr<QPrinter> printDialog(QWidget* owner, bool selectionOffered) override;
 };
 
 // A filter in the program's form ("Text(*.txt)|*.txt|All Files|*.*") as the file dialog's

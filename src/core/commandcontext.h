@@ -10,12 +10,15 @@
 class ConversionMenus;
 class DocumentCommands;
 class DocumentState;
+class EditMenuCommands;
 class EditorControl;
 class EditorEvents;
 class LanguageMenu;
 class MenuRegistry;
 class QTreeWidget;
 class QWidget;
+class TagCommands;
+class TextFunctionCommands;
 
 // The status bar's panels: "kMain" (menu help and hints), "SK" (selection length), "SST"
 // (selection start), "SLN" (line) and "KOL" (column).
@@ -31,6 +34,9 @@ struct Subsystems
     ConversionMenus* conversions = nullptr;
     LanguageMenu* language = nullptr;
     EditorEvents* editorEvents = nullptr;
+    EditMenuCommands* editMenu = nullptr;
+    TextFunctionCommands* textFunctions = nullptr;
+    TagCommands* tags = nullptr;
 };
 
 class CommandContext

@@ -6,6 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+#include <optional>
+
+class QPrinter;
 class QWidget;
 
 class Prompts
@@ -45,6 +49,32 @@ public:
     virtual QString openFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                                  const QString& proposedName, const QString& folder) = 0;
+    // The open dialog starting in folder ("" for the dialog's own choice). Answerers that
+    // do not tell folders apart answer as openFileName.
+    virtual QString openFileNameIn(QWidget* owner, const QString& title, const QString& filter,
+                                   const QString& folder)
+    {
+        Q_UNUSED(folder);
+        return openFileName(owner, title, filter);
+    }
+
+    // The colour dialog: the chosen colour packed with red in the low byte, nothing when
+    // the user cancelled. Answerers that are never asked need not answer: they cancel.
+    virtual std::optional<quint32> colourDialog(QWidget* owner)
+    {
+        Q_UNUSED(owner);
+        return std::nullopt;
+    }
+
+    // The print dialog, without page numbers; selectionOffered lets the user print only
+    // the selection, and chooses it at first. The printer set up as the user chose (its
+    // print range says whether all or the selection is printed), or null when cancelled.
+    virtual std::shared_ptr<QPrinter> printDialog(QWidget* owner, bool selectionOffered)
+    {
+        Q_UNUSED(owner);
+        Q_UNUSED(selectionOffered);
+        return nullptr;
+    }
 };
 
 Prompts& prompts();

@@ -1,5 +1,8 @@
 #include "commandsfixture.h"
 
+#include "core/progprops.h"
+#include "documents/pageskeleton.h"
+
 #include <QFile>
 
 namespace {
@@ -35,6 +38,8 @@ TEST_F(Closing, ANewPageRightAfterStartMakesTwoChangedDocuments)
     EXPECT_EQ(item(0).FileTitle, QStringLiteral("nosaved0.TXT"));
     EXPECT_EQ(item(0).Value, QString());
     EXPECT_EQ(item(1).FileTitle, QStringLiteral("nosaved1.HTML"));
+    EXPECT_EQ(item(1).Value, pageSkeleton(QStringLiteral("New Document"), QString(), Props));
+    EXPECT_EQ(window.T1->SelStart(), 128) << "on the empty line of the body";
     EXPECT_EQ(item(0).Changed, -1);
     EXPECT_EQ(item(1).Changed, -1);
     EXPECT_EQ(state().DocIndex(), 1);
@@ -64,7 +69,8 @@ TEST_F(Closing, ANewDocumentKeepsTheSingleFileAsASavedDocument)
     EXPECT_EQ(item(0).saved, -1);
     type(QStringLiteral("x"));
     commands.saving().mnunewF_Click(2);
-    EXPECT_EQ(item(1).Value, QStringLiteral("x")) << "stored before the switch";
+    EXPECT_EQ(item(1).Value, pageSkeleton(QStringLiteral("New Document"), QString(), Props) + u'x')
+        << "stored before the switch";
     EXPECT_EQ(item(2).FileTitle, QStringLiteral("nosaved2.TXT"));
     EXPECT_TRUE(rulesHold());
 }

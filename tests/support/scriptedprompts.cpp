@@ -1,5 +1,7 @@
 #include "support/scriptedprompts.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 ScriptedPrompts::ScriptedPrompts(QStringList answers)
@@ -65,4 +67,39 @@ QString ScriptedPrompts::saveFileName(QWidget* /*owner*/, const QString& title,
 {
     return nextAnswer(
         {QStringLiteral("save"), {}, title, 0, 0, {}, 0, {}, filter, proposedName, folder});
+}
+
+QString ScriptedPrompts::openFileNameIn(QWidget* /*owner*/, const QString& title,
+                                        const QString& filter, const QString& folder)
+{
+    return nextAnswer({QStringLiteral("open"), {}, title, 0, 0, {}, 0, {}, filter, {}, folder});
+}
+
+std::optional<quint32> ScriptedPrompts::colourDialog(QWidget* /*owner*/)
+{
+    Question question;
+    question.kind = QStringLiteral("colour");
+    const QString answer = nextAnswer(question);
+    bool ok = false;
+    const quint32 rgb = answer.mid(1).toUInt(&ok, 16);
+    if (!answer.startsWith(u'#') || !ok)
+        return std::nullopt;
+    return (rgb >> 16 & 0xFF) | (rgb & 0xFF00) | (rgb & 0xFF) << 16;
+}
+
+std::shared_ptr<QPrinter> ScriptedPrompts::printDialog(QWidget* /*owner*/, bool selectionOffered)
+{
+    Question question;
+    question.kind = QStringLiteral("print");
+    question.selectionOffered = selectionOffered;
+    const QString answer = nextAnswer(question);
+    const qsizetype bar = answer.indexOf(u'|');
+    if (bar < 0)
+        return nullptr;
+    auto printer = std::make_shared<QPrinter>();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(answer.mid(bar + 1));
+    printer->setPrintRange(answer.left(bar) == QLatin1String("selection") ? QPrinter::Selection
+                                                                          : QPrinter::AllPages);
+    return printer;
 }

@@ -20,9 +20,10 @@ public:
         QString captions;
         quint8 wrap = 0;
         QStringList items;
-        QString filter;       // the file dialogs' filter
-        QString proposedName; // the save dialog's proposed name
-        QString folder;       // and its folder
+        QString filter;                // the file dialogs' filter
+        QString proposedName;          // the save dialog's proposed name
+        QString folder;                // and its folder; the open dialog's starting folder
+        bool selectionOffered = false; // the print dialog offered to print the selection
     };
 
     explicit ScriptedPrompts(QStringList answers = {});
@@ -44,6 +45,13 @@ public:
     QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                          const QString& proposedName, const QString& folder) override;
+    QString openFileNameIn(QWidget* owner, const QString& title, const QString& filter,
+                           const QString& folder) override;
+    // The colour dialog answers "#RRGGBB" ("" cancels).
+    std::optional<quint32> colourDialog(QWidget* owner) override;
+    // The print dialog answers "all|FILE" or "selection|FILE" ("" cancels): the printer
+    // writes a PDF file there, printing that range.
+    std::shared_ptr<QPrinter> printDialog(QWidget* owner, bool selectionOffered) override;
 
 private:
     QString nextAnswer(Question question);
