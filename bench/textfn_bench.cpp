@@ -81,6 +81,7 @@ public:
     }
     void platformMessage(const QString&, PlatformIcon, const QString&) override {}
     QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<quint32> chooseColour(QWidget*, quint32) override { return std::nullopt; }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
                          const QString&) override
     {

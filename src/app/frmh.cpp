@@ -8,11 +8,14 @@
 #include "core/frmboxa.h"
 #include "core/progprops.h"
 #include "core/sharedroutines.h"
+#include "design/designcommands.h"
 #include "documents/documentcommands.h"
 #include "documents/documentstate.h"
 #include "documents/editorcontroltext.h"
 #include "documents/opencommands.h"
+#include "documents/previewcommands.h"
 #include "documents/savecommands.h"
+#include "documents/uploadcommands.h"
 #include "editor/editmenucommands.h"
 #include "editor/editorevents.h"
 #include "editor/tagcommands.h"
@@ -39,6 +42,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -90,10 +94,13 @@ FrmH::~FrmH()
 {
     // The subsystems hold this window as their context: they go first, while it is whole,
     // and the editor's events find no subscriber while the controls go.
+    delete m_subsystems.design;
     delete m_subsystems.editorEvents;
     delete m_subsystems.tags;
     delete m_subsystems.textFunctions;
     delete m_subsystems.editMenu;
+    delete m_subsystems.upload;
+    delete m_subsystems.preview;
     delete m_subsystems.language;
     delete m_subsystems.conversions;
     delete m_subsystems.documents;
@@ -103,8 +110,9 @@ FrmH::~FrmH()
 
 void FrmH::createSubsystems()
 {
-    // The edit menu's items stand in this order: the clipboard's, the conversions, the text
-    // functions.
+    // Menus shared by several subsystems take their items in this order: in the edit menu
+    // the clipboard's, the conversions, the text functions; in the tag pop-ups the tags
+    // before the page design windows.
     m_subsystems.documents = new DocumentCommands(*this);
     m_subsystems.editMenu = new EditMenuCommands(*this);
     m_subsystems.conversions = new ConversionMenus(*this);
@@ -112,6 +120,10 @@ void FrmH::createSubsystems()
     m_subsystems.language = new LanguageMenu(*this);
     m_subsystems.tags = new TagCommands(*this);
     m_subsystems.editorEvents = new EditorEvents(*this);
+    m_subsystems.preview = new PreviewCommands(*this);
+    m_subsystems.upload = new UploadCommands(*this);
+    m_subsystems.previewValues = &m_subsystems.preview->pages().values();
+    m_subsystems.design = new DesignCommands(*this);
 
     DocumentCommands* documents = m_subsystems.documents;
     connect(Cadd, &QToolButton::clicked, this,
@@ -158,6 +170,11 @@ void FrmH::buildControls()
     Cdel = new QToolButton(PWEB);
     Cdel->setText(QStringLiteral("x"));
     Cdel->setToolTip(shownAsKeys("daxurva"));
+    // The panel starts wide enough for both tab captions whole beside the two buttons.
+    TAB1->ensurePolished();
+    const int buttonsWidth = 2 * (Cadd->sizeHint().height() + 2) + 3;
+    PWEB->resize(std::max(kInitialSidePanelWidth, TAB1->sizeHint().width() + buttonsWidth),
+                 PWEB->height());
     Pfile = new QWidget(PWEB);
     Pfile->hide();
     DR = new QComboBox(Pfile);
@@ -422,6 +439,11 @@ void FrmH::TAB1_Click(int index)
     Cdel->setVisible(index != 2);
 }
 
+void FrmH::in_brovzer()
+{
+    runGuarded([this] { m_subsystems.preview->in_brovzer(); });
+}
+
 void FrmH::ToggleWebPanel(qint16 show)
 {
     WebPanelShown = show;
@@ -640,22 +662,14 @@ void FrmH::Form_QueryUnload(bool& cancel)
     // could lose what the questions were about.
     cancel = true;
     const bool settled = runGuarded([&] {
-        if (const auto question = closeQuestion(editorCloseState(), documents().Docs())) {
-            switch (askToSave(question->prompt, question->title, kIconQuestion)) {
-            case SaveChoice::Save:
-                // Closing after a cancelled or failed save would lose the text.
-                if (m_subsystems.documents->saving().SaveDocuments(QString(), -1) !=
-                        SaveOutcome::Done ||
-                    unsavedWorkRemains(editorCloseState(), documents().Docs()))
-                    return;
-                break;
-            case SaveChoice::Discard:
-                break;
-            case SaveChoice::Cancel:
-                return;
-            }
-        }
-        cancel = false;
+        const auto question = closeQuestion(editorCloseState(), documents().Docs());
+        // Closing after a cancelled or failed save would lose the text.
+        cancel =
+            question && !savedOrDiscarded(question->prompt, question->title, kIconQuestion, [&] {
+                return m_subsystems.documents->saving().SaveDocuments(QString(), -1) ==
+                           SaveOutcome::Done &&
+                       !unsavedWorkRemains(editorCloseState(), documents().Docs());
+            });
     });
     if (settled && !cancel)
         storeSettingsAndRelease();

@@ -3,6 +3,7 @@
 #include "core/frmboxa.h"
 #include "core/sharedroutines.h"
 #include "platform/displaymap.h"
+#include "platform/packedcolour.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -115,12 +116,12 @@ QString BoxPrompts::saveFileName(QWidget* owner, const QString& title, const QSt
     return runFileDialog(dialog, filter);
 }
 
-std::optional<quint32> BoxPrompts::colourDialog(QWidget* owner)
+std::optional<quint32> BoxPrompts::chooseColour(QWidget* owner, quint32 initial)
 {
-    const QColor chosen = QColorDialog::getColor(Qt::white, owner);
+    const QColor chosen = QColorDialog::getColor(unpackedColour(initial), owner);
     if (!chosen.isValid())
         return std::nullopt;
-    return quint32(chosen.red()) | quint32(chosen.green()) << 8 | quint32(chosen.blue()) << 16;
+    return packedColour(chosen);
 }
 
 std::shared_ptr<QPrinter> BoxPrompts::printDialog(QWidget* owner, bool selectionOffered)

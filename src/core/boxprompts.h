@@ -19,9 +19,9 @@ public:
     QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                          const QString& proposedName, const QString& folder) override;
+    std::optional<quint32> chooseColour(QWidget* owner, quint32 initial) override;
     QString openFileNameIn(QWidget* owner, const QString& title, const QString& filter,
                            const QString& folder) override;
-    std::optional<quint32> colourDialog(QWidget* owner) override;
     std::shared_ptr<QPrinter> printDialog(QWidget* owner, bool selectionOffered) override;
 };
 

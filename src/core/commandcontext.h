@@ -8,6 +8,7 @@
 #include <QString>
 
 class ConversionMenus;
+class DesignCommands;
 class DocumentCommands;
 class DocumentState;
 class EditMenuCommands;
@@ -15,10 +16,13 @@ class EditorControl;
 class EditorEvents;
 class LanguageMenu;
 class MenuRegistry;
+class PreviewCommands;
 class QTreeWidget;
 class QWidget;
 class TagCommands;
 class TextFunctionCommands;
+class UploadCommands;
+struct PreviewValues;
 
 // The status bar's panels: "kMain" (menu help and hints), "SK" (selection length), "SST"
 // (selection start), "SLN" (line) and "KOL" (column).
@@ -34,6 +38,11 @@ struct Subsystems
     ConversionMenus* conversions = nullptr;
     LanguageMenu* language = nullptr;
     EditorEvents* editorEvents = nullptr;
+    PreviewCommands* preview = nullptr;
+    UploadCommands* upload = nullptr;
+    DesignCommands* design = nullptr;
+    // The browser preview's program-wide values, which the frameset designer sets.
+    PreviewValues* previewValues = nullptr;
     EditMenuCommands* editMenu = nullptr;
     TextFunctionCommands* textFunctions = nullptr;
     TagCommands* tags = nullptr;

@@ -104,7 +104,7 @@ QString untitledExtensionFor(const QString& text)
 
 QString cleanFilePath(const QString& path)
 {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return path.isEmpty() ? path : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
 QString fileIdentity(const QString& path)

@@ -292,8 +292,9 @@ ColourForm frmTabColor::chosenForm() const
 
 void frmTabColor::Ckolor_Click()
 {
-    // A cancelled colour dialog leaves the picker open as it was.
-    if (const std::optional<quint32> colour = prompts().colourDialog(this))
+    // The dialog starts from the highlighted colour; a cancel leaves the picker as it was.
+    const quint32 shown = m_colourCell ? paletteColour(m_colourCell->y(), m_colourCell->x()) : 0;
+    if (const std::optional<quint32> colour = prompts().chooseColour(this, shown))
         choose(colourResult(chosenForm(), ColorToHtml(*colour)));
 }
 

@@ -49,6 +49,11 @@ public:
     virtual QString openFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                                  const QString& proposedName, const QString& folder) = 0;
+
+    // The colour dialog, starting from initial (packed, red in the low byte): the chosen
+    // colour, or nothing when the user cancelled.
+    virtual std::optional<quint32> chooseColour(QWidget* owner, quint32 initial) = 0;
+
     // The open dialog starting in folder ("" for the dialog's own choice). Answerers that
     // do not tell folders apart answer as openFileName.
     virtual QString openFileNameIn(QWidget* owner, const QString& title, const QString& filter,
@@ -56,14 +61,6 @@ public:
     {
         Q_UNUSED(folder);
         return openFileName(owner, title, filter);
-    }
-
-    // The colour dialog: the chosen colour packed with red in the low byte, nothing when
-    // the user cancelled. Answerers that are never asked need not answer: they cancel.
-    virtual std::optional<quint32> colourDialog(QWidget* owner)
-    {
-        Q_UNUSED(owner);
-        return std::nullopt;
     }
 
     // The print dialog, without page numbers; selectionOffered lets the user print only

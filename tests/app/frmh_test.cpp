@@ -130,6 +130,17 @@ TEST_F(MainWindow, TheEditMenuStartsWithTheClipboardAndEndsWithTheTextFunctions)
     EXPECT_EQ(window->registry().menu("mnuFile").actions().last()->objectName(),
               QStringLiteral("mnuprint"));
     EXPECT_TRUE(window->registry().menu("mnuformat").menuAction()->isVisible());
+
+    // The tag pop-ups hold the tags first, then the page design windows.
+    const auto names = [&](const char* menu) {
+        QStringList items;
+        for (const QAction* item : window->registry().menu(menu).actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
+        return items.join(u' ');
+    };
+    EXPECT_EQ(names("mnuobSi"), QStringLiteral("mnumisk mnuhtheader - mnuscript mnuaplet mnuform "
+                                               "mnuImap mnuframe - mnuCSS"));
+    EXPECT_EQ(names("mnulinks"), QStringLiteral("mnulink mnuHTMfile mnuanxorfile - mnurollover"));
 }
 
 TEST_F(MainWindow, TheLongLineModeKeepsOneWrapRuleThroughResizes)
@@ -158,6 +169,19 @@ TEST_F(MainWindow, TheTabStripSwitchesPages)
     ui.TAB1->setCurrentIndex(0);
     EXPECT_TRUE(ui.TV->isVisible());
     EXPECT_FALSE(ui.Pfile->isVisible());
+}
+
+TEST_F(MainWindow, TheTabCaptionsShowWholeBesideTheButtonsAtEverySize)
+{
+    auto window = shownWindow();
+    const FrameControls ui(*window);
+    for (const QSize size : {QSize(500, 400), QSize(1000, 700), QSize(1800, 1000)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        // A strip narrower than its tabs want shortens their captions.
+        EXPECT_GE(ui.TAB1->width(), ui.TAB1->sizeHint().width()) << size.width();
+        EXPECT_LT(ui.TAB1->geometry().right(), ui.Cadd->x()) << size.width();
+    }
 }
 
 TEST_F(MainWindow, TheSplitterStopsAtItsLeftBoundAndIsPutBackOnRelease)

@@ -1,5 +1,7 @@
 #include "support/scriptedprompts.h"
 
+#include "platform/packedcolour.h"
+
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -69,22 +71,21 @@ QString ScriptedPrompts::saveFileName(QWidget* /*owner*/, const QString& title,
         {QStringLiteral("save"), {}, title, 0, 0, {}, 0, {}, filter, proposedName, folder});
 }
 
+std::optional<quint32> ScriptedPrompts::chooseColour(QWidget* /*owner*/, quint32 initial)
+{
+    const QString start = unpackedColour(initial).name().toUpper();
+    const QString answer =
+        nextAnswer({QStringLiteral("colour"), start, {}, 0, 0, {}, 0, {}, {}, {}, {}});
+    const QColor chosen = QColor::fromString(answer);
+    if (answer.isEmpty() || !chosen.isValid())
+        return std::nullopt;
+    return packedColour(chosen);
+}
+
 QString ScriptedPrompts::openFileNameIn(QWidget* /*owner*/, const QString& title,
                                         const QString& filter, const QString& folder)
 {
     return nextAnswer({QStringLiteral("open"), {}, title, 0, 0, {}, 0, {}, filter, {}, folder});
-}
-
-std::optional<quint32> ScriptedPrompts::colourDialog(QWidget* /*owner*/)
-{
-    Question question;
-    question.kind = QStringLiteral("colour");
-    const QString answer = nextAnswer(question);
-    bool ok = false;
-    const quint32 rgb = answer.mid(1).toUInt(&ok, 16);
-    if (!answer.startsWith(u'#') || !ok)
-        return std::nullopt;
-    return (rgb >> 16 & 0xFF) | (rgb & 0xFF00) | (rgb & 0xFF) << 16;
 }
 
 std::shared_ptr<QPrinter> ScriptedPrompts::printDialog(QWidget* /*owner*/, bool selectionOffered)

@@ -12,7 +12,7 @@ class ScriptedPrompts : public Prompts
 public:
     struct Question
     {
-        QString kind; // "message", "input", "list", "platform", "open" or "save"
+        QString kind; // "message", "input", "list", "platform", "open", "save" or "colour"
         QString prompt;
         QString title;
         qint32 icon = 0;
@@ -45,10 +45,11 @@ public:
     QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                          const QString& proposedName, const QString& folder) override;
+    // The colour dialog answers the next scripted text: "#RRGGBB" chooses that colour, ""
+    // cancels. The question's prompt is the starting colour in the same form.
+    std::optional<quint32> chooseColour(QWidget* owner, quint32 initial) override;
     QString openFileNameIn(QWidget* owner, const QString& title, const QString& filter,
                            const QString& folder) override;
-    // The colour dialog answers "#RRGGBB" ("" cancels).
-    std::optional<quint32> colourDialog(QWidget* owner) override;
     // The print dialog answers "all|FILE" or "selection|FILE" ("" cancels): the printer
     // writes a PDF file there, printing that range.
     std::shared_ptr<QPrinter> printDialog(QWidget* owner, bool selectionOffered) override;
