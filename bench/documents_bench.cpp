@@ -59,6 +59,7 @@ public:
     void failureMessage(const QString&) override {}
     void platformMessage(const QString&, PlatformIcon, const QString&) override {}
     QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<quint32> chooseColour(QWidget*, quint32) override { return std::nullopt; }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
                          const QString&) override
     {

@@ -15,3 +15,4 @@ cd "$here/../build/bench"
 ./bench/convert_bench
 ./bench/documents_bench
 ./bench/search_bench
+./bench/textfn_bench

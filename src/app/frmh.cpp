@@ -17,10 +17,13 @@
 #include "documents/savecommands.h"
 #include "documents/uploadcommands.h"
 #include "editor/colouring.h"
+#include "editor/editmenucommands.h"
 #include "editor/editorevents.h"
 #include "editor/listcss.h"
 #include "editor/phtbar.h"
 #include "editor/searchcommands.h"
+#include "editor/tagcommands.h"
+#include "editor/textfunctioncommands.h"
 #include "editor/toolbarpickers.h"
 #include "menus/coolmenu.h"
 #include "menus/menuregistry.h"
@@ -104,6 +107,9 @@ FrmH::~FrmH()
     delete m_tagBar;
     delete m_subsystems.colouring;
     delete m_subsystems.pickers;
+    delete m_subsystems.tags;
+    delete m_subsystems.textFunctions;
+    delete m_subsystems.editMenu;
     delete m_subsystems.upload;
     delete m_subsystems.preview;
     delete m_subsystems.language;
@@ -115,19 +121,25 @@ FrmH::~FrmH()
 
 void FrmH::createSubsystems()
 {
+    // Menus shared by several subsystems take their items in this order: in the edit menu
+    // the clipboard's, the conversions, search and replace, the text functions; in the tag
+    // pop-ups the tags before the page design windows.
     m_subsystems.documents = new DocumentCommands(*this);
+    m_subsystems.editMenu = new EditMenuCommands(*this);
     m_subsystems.conversions = new ConversionMenus(*this);
+    m_subsystems.search = new SearchCommands(*this);
+    m_subsystems.textFunctions = new TextFunctionCommands(*this);
     m_subsystems.language = new LanguageMenu(*this);
     m_subsystems.colouring = new Colouring(*this);
     m_subsystems.toolbar = m_tagBar;
     m_subsystems.cssList = new ListCSS(*this);
     m_subsystems.pickers = new ToolbarPickers(*this);
+    m_subsystems.tags = new TagCommands(*this);
     m_subsystems.editorEvents = new EditorEvents(*this);
     m_subsystems.preview = new PreviewCommands(*this);
     m_subsystems.upload = new UploadCommands(*this);
     m_subsystems.previewValues = &m_subsystems.preview->pages().values();
     m_subsystems.design = new DesignCommands(*this);
-    m_subsystems.search = new SearchCommands(*this);
 
     DocumentCommands* documents = m_subsystems.documents;
     connect(Cadd, &QToolButton::clicked, this,
@@ -336,7 +348,7 @@ void FrmH::applyEditorAppearance()
 {
     // Without an options file every field is empty: keep the editor's own font then, and
     // never paint the text in the colour of its background.
-    T1->setRightMargin(pixelsToTwips(T1->width()) + 300);
+    applyWrapMargin();
     T1->setFontRecord(editorFontFromOptions(T1->fontRecord(), Props.stfont));
     if (Props.backcolor != Props.forekolor) {
         T1->setBackColor(Props.backcolor);
@@ -383,8 +395,7 @@ void FrmH::Form_Resize()
     place(PGm, out.splitter);
     PWEB_Resize();
     PTfon_Resize();
-    if (!mnuabzac->isChecked())
-        T1->setRightMargin(pixelsToTwips(T1->width()) - 230);
+    applyWrapMargin();
 }
 
 void FrmH::PWEB_Resize()
@@ -454,15 +465,15 @@ void FrmH::lbWEBshov_Click()
 
 void FrmH::applyWrapMargin()
 {
+    // The one wrap rule, for the long-line mode and for every change of the editor's width:
+    // lines run on far beyond the window's edge, or wrap just inside it.
     const int editorTwips = pixelsToTwips(T1->width());
-    T1->setRightMargin(mnuabzac->isChecked() ? editorTwips * 50 : editorTwips - 260);
+    T1->setRightMargin(mnuabzac->isChecked() ? editorTwips * 20 : editorTwips - 260);
 }
 
 void FrmH::mnuabzac_Click()
 {
-    // The long-line mode: lines run on far beyond the window's edge, or wrap inside it.
-    const int editorTwips = pixelsToTwips(T1->width());
-    T1->setRightMargin(mnuabzac->isChecked() ? editorTwips * 20 : editorTwips - 260);
+    applyWrapMargin();
 }
 
 // --- Splitter ----------------------------------------------------------------------------

@@ -9,6 +9,8 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -91,7 +93,13 @@ QString runFileDialog(QFileDialog& dialog, const QString& filter)
 
 QString BoxPrompts::openFileName(QWidget* owner, const QString& title, const QString& filter)
 {
-    QFileDialog dialog(owner, title);
+    return openFileNameIn(owner, title, filter, QString());
+}
+
+QString BoxPrompts::openFileNameIn(QWidget* owner, const QString& title, const QString& filter,
+                                   const QString& folder)
+{
+    QFileDialog dialog(owner, title, folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return runFileDialog(dialog, filter);
@@ -114,4 +122,16 @@ std::optional<quint32> BoxPrompts::chooseColour(QWidget* owner, quint32 initial)
     if (!chosen.isValid())
         return std::nullopt;
     return packedColour(chosen);
+}
+
+std::shared_ptr<QPrinter> BoxPrompts::printDialog(QWidget* owner, bool selectionOffered)
+{
+    auto printer = std::make_shared<QPrinter>();
+    QPrintDialog dialog(printer.get(), owner);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionOffered);
+    printer->setPrintRange(selectionOffered ? QPrinter::Selection : QPrinter::AllPages);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return printer;
 }

@@ -20,6 +20,9 @@ public:
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                          const QString& proposedName, const QString& folder) override;
     std::optional<quint32> chooseColour(QWidget* owner, quint32 initial) override;
+    QString openFileNameIn(QWidget* owner, const QString& title, const QString& filter,
+                           const QString& folder) override;
+    std::shared_ptr<QPrinter> printDialog(QWidget* owner, bool selectionOffered) override;
 };
 
 // A filter in the program's form ("Text(*.txt)|*.txt|All Files|*.*") as the file dialog's

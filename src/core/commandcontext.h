@@ -12,6 +12,7 @@ class ConversionMenus;
 class DesignCommands;
 class DocumentCommands;
 class DocumentState;
+class EditMenuCommands;
 class EditorControl;
 class EditorEvents;
 class LanguageMenu;
@@ -23,6 +24,9 @@ class PreviewCommands;
 class QTreeWidget;
 class QWidget;
 class SearchCommands;
+
+class TagCommands;
+class TextFunctionCommands;
 class UploadCommands;
 struct PreviewValues;
 
@@ -50,6 +54,10 @@ struct Subsystems
     // The browser preview's program-wide values, which the frameset designer sets.
     PreviewValues* previewValues = nullptr;
     SearchCommands* search = nullptr;
+
+    EditMenuCommands* editMenu = nullptr;
+    TextFunctionCommands* textFunctions = nullptr;
+    TagCommands* tags = nullptr;
 };
 
 class CommandContext

@@ -1,13 +1,17 @@
 #include "documents/savecommands.h"
 
 #include "core/commandcontext.h"
+#include "core/editapplier.h"
+#include "core/progprops.h"
 #include "core/sharedroutines.h"
 #include "documents/documentcommands.h"
 #include "documents/documentfiles.h"
 #include "documents/documentstate.h"
 #include "documents/opentreeview.h"
+#include "documents/pageskeleton.h"
 #include "documents/treecommands.h"
 #include "platform/bytetext.h"
+#include "platform/editorcontrol.h"
 
 #include <QTreeWidget>
 
@@ -50,7 +54,8 @@ void SaveCommands::mnunewF_Click(int index)
 
 void SaveCommands::writePageSkeleton()
 {
-    // The page skeleton comes with tag insertion; until then a new page starts empty.
+    EditorControl& editor = m_context.editor();
+    applyEdit(editor, pageSkeletonEdit(editor.Text(), Props));
 }
 
 void SaveCommands::Cdel_Click()

@@ -2,28 +2,27 @@
 
 #include "core/commandcontext.h"
 #include "documents/previewcommands.h"
+#include "editor/frmasos.h"
+#include "editor/frmtabcolor.h"
 
 #include <QPoint>
 
 ToolbarPickers::ToolbarPickers(CommandContext& context) : m_context(context)
 {}
 
-QString ToolbarPickers::colorload(const QPoint& /*screenTopLeft*/)
+QString ToolbarPickers::colorload(const QPoint& screenTopLeft)
 {
-    // The colour picker comes with the colour and table picker window.
-    return QString();
+    return frmTabColor::colorload(&m_context.owner(), screenTopLeft);
 }
 
-QString ToolbarPickers::tabload(const QPoint& /*screenTopLeft*/)
+QString ToolbarPickers::tabload(const QPoint& screenTopLeft)
 {
-    // The table picker comes with the colour and table picker window.
-    return QString();
+    return frmTabColor::tabload(&m_context.owner(), screenTopLeft);
 }
 
-QString ToolbarPickers::asos(const QPoint& /*screenTopLeft*/)
+QString ToolbarPickers::asos(const QPoint& screenTopLeft)
 {
-    // The character picker comes with the entity and character pickers.
-    return QString();
+    return frmasos::asos(&m_context.owner(), screenTopLeft);
 }
 
 void ToolbarPickers::in_brovzer()

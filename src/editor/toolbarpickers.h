@@ -1,7 +1,7 @@
 #pragma once
 
-// The tag toolbar's pickers and the browser preview. The pickers' windows are still to come:
-// until then each picker is closed without a choice.
+// The tag toolbar's pickers and the browser preview: the picker windows, and the preview
+// subsystem's in_brovzer.
 
 #include "core/pickers.h"
 

@@ -18,3 +18,6 @@ QString bytesToText(const QByteArray& bytes);
 // Characters above U+00FF have no byte; callers that may hold them check isByteText first.
 QByteArray textToBytes(const QString& text);
 bool isByteText(const QString& text);
+// The text with every line break (CR LF, a lone CR, a lone LF) written as CR LF, the one way
+// the editor counts them.
+QString withCrLfBreaks(const QString& text);

@@ -1,6 +1,7 @@
 #include "platform/clipboard.h"
 
 #include "platform/bytetext.h"
+#include "platform/displaymap.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -28,4 +29,31 @@ bool clipboardHasText()
 void setClipboardData(QMimeData* data)
 {
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+std::optional<QString> byteTextOf(const QMimeData* data, const DisplayMap& map)
+{
+    if (!data)
+        return std::nullopt;
+    if (data->hasFormat(byteTextMimeType()))
+        return withCrLfBreaks(bytesToText(data->data(byteTextMimeType())));
+    if (!data->hasText())
+        return std::nullopt;
+    QString shown = data->text();
+    shown.replace(QChar::ParagraphSeparator, u'\n');
+    shown.replace(QChar::LineSeparator, u'\n');
+    return withCrLfBreaks(map.fromShown(shown));
+}
+
+std::optional<QString> clipboardByteText(const DisplayMap& map)
+{
+    return byteTextOf(QGuiApplication::clipboard()->mimeData(), map);
+}
+
+void setClipboardByteText(const QString& byteText, const DisplayMap& map)
+{
+    // Other programs on this platform end their lines with LF alone.
+    QString shown = map.toShown(byteText);
+    shown.replace(kCrLf, QStringLiteral("\n"));
+    setClipboardData(byteTextMimeData(shown, byteText));
 }

@@ -116,14 +116,6 @@ QString bytesFromDocument(const QString& rawText, int lineBreaks, const DisplayM
     return bytes;
 }
 
-// Pasted or dropped text from elsewhere: its paragraph and line separators are line breaks.
-QString bytesFromPlainText(QString shownText, const DisplayMap& map)
-{
-    shownText.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    shownText.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return map.fromShown(shownText);
-}
-
 // The document takes CR LF, a lone CR and a lone LF alike as a block break, and every map
 // shows the bytes CR and LF as themselves, so shown byte text goes in as it is.
 QString shownForDocument(const QString& byteText, const DisplayMap& map)
@@ -698,10 +690,8 @@ bool EditorControl::canInsertFromMimeData(const QMimeData* source) const
 
 void EditorControl::insertFromMimeData(const QMimeData* source)
 {
-    if (source->hasFormat(byteTextMimeType()))
-        setSelText(bytesToText(source->data(byteTextMimeType())));
-    else if (source->hasText())
-        setSelText(bytesFromPlainText(source->text(), *m_map));
+    if (const std::optional<QString> text = byteTextOf(source, *m_map))
+        setSelText(*text);
     ensureCursorVisible();
 }
 

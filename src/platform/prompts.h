@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 class Prompts
@@ -51,6 +53,25 @@ public:
     // The colour dialog, starting from initial (packed, red in the low byte): the chosen
     // colour, or nothing when the user cancelled.
     virtual std::optional<quint32> chooseColour(QWidget* owner, quint32 initial) = 0;
+
+    // The open dialog starting in folder ("" for the dialog's own choice). Answerers that
+    // do not tell folders apart answer as openFileName.
+    virtual QString openFileNameIn(QWidget* owner, const QString& title, const QString& filter,
+                                   const QString& folder)
+    {
+        Q_UNUSED(folder);
+        return openFileName(owner, title, filter);
+    }
+
+    // The print dialog, without page numbers; selectionOffered lets the user print only
+    // the selection, and chooses it at first. The printer set up as the user chose (its
+    // print range says whether all or the selection is printed), or null when cancelled.
+    virtual std::shared_ptr<QPrinter> printDialog(QWidget* owner, bool selectionOffered)
+    {
+        Q_UNUSED(owner);
+        Q_UNUSED(selectionOffered);
+        return nullptr;
+    }
 };
 
 Prompts& prompts();

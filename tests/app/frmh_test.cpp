@@ -2,6 +2,7 @@
 
 #include "core/progprops.h"
 #include "documents/documentstate.h"
+#include "menus/menuregistry.h"
 #include "platform/editorcontrol.h"
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -113,6 +115,48 @@ TEST_F(MainWindow, TheArrowHidesAndShowsTheSidePanel)
     EXPECT_TRUE(ui.PWEB->isVisibleTo(window.get()));
     EXPECT_TRUE(ui.PWEB->isVisible());
     EXPECT_EQ(ui.PTfon->x(), ui.PWEB->width() + 2);
+}
+
+TEST_F(MainWindow, TheEditMenuStartsWithTheClipboardAndEndsWithTheTextFunctions)
+{
+    auto window = shownWindow();
+    const QList<QAction*> edit = window->registry().menu("mnuEdit").actions();
+    ASSERT_GE(edit.size(), 6);
+    QStringList first;
+    for (int i = 0; i < 5; ++i)
+        first << (edit[i]->isSeparator() ? QStringLiteral("-") : edit[i]->objectName());
+    EXPECT_EQ(first.join(u' '), QStringLiteral("mnuCut mnuCopy mnuPaste mnualmark -"));
+    EXPECT_EQ(edit.last()->objectName(), QStringLiteral("mnuFont"));
+    EXPECT_EQ(window->registry().menu("mnuFile").actions().last()->objectName(),
+              QStringLiteral("mnuprint"));
+    EXPECT_TRUE(window->registry().menu("mnuformat").menuAction()->isVisible());
+
+    // The tag pop-ups hold the tags first, then the page design windows.
+    const auto names = [&](const char* menu) {
+        QStringList items;
+        for (const QAction* item : window->registry().menu(menu).actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
+        return items.join(u' ');
+    };
+    EXPECT_EQ(names("mnuobSi"), QStringLiteral("mnumisk mnuhtheader - mnuscript mnuaplet mnuform "
+                                               "mnuImap mnuframe - mnuCSS"));
+    EXPECT_EQ(names("mnulinks"), QStringLiteral("mnulink mnuHTMfile mnuanxorfile - mnurollover"));
+}
+
+TEST_F(MainWindow, TheLongLineModeKeepsOneWrapRuleThroughResizes)
+{
+    auto window = shownWindow();
+    const FrameControls ui(*window);
+    QAction* longLines = window->registry().action("mnuabzac");
+    const auto margin = [&] { return ui.T1->RightMargin(); };
+    EXPECT_EQ(margin(), pixelsToTwips(ui.T1->width()) - 260);
+    longLines->trigger();
+    EXPECT_EQ(margin(), pixelsToTwips(ui.T1->width()) * 20);
+    window->resize(800, 600);
+    QApplication::processEvents();
+    EXPECT_EQ(margin(), pixelsToTwips(ui.T1->width()) * 20) << "a resize keeps the mode";
+    longLines->trigger();
+    EXPECT_EQ(margin(), pixelsToTwips(ui.T1->width()) - 260);
 }
 
 TEST_F(MainWindow, TheTabStripSwitchesPages)

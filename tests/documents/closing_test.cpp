@@ -1,5 +1,8 @@
 #include "commandsfixture.h"
 
+#include "core/progprops.h"
+#include "documents/pageskeleton.h"
+
 #include <QFile>
 
 namespace {
@@ -34,6 +37,8 @@ TEST_F(Closing, ANewPageRightAfterStartIsTheOnlyDocument)
     commands.saving().mnunewF_Click(0);
     ASSERT_EQ(state().Docs().Count(), 1);
     EXPECT_EQ(item(0).FileTitle, QStringLiteral("nosaved0.HTML"));
+    EXPECT_EQ(item(0).Value, pageSkeleton(QStringLiteral("New Document"), QString(), Props));
+    EXPECT_EQ(window.T1->SelStart(), 128) << "on the empty line of the body";
     EXPECT_EQ(item(0).Changed, -1);
     EXPECT_EQ(state().DocIndex(), 0);
     EXPECT_EQ(window.TV->currentItem(), node(0));
@@ -62,7 +67,8 @@ TEST_F(Closing, ANewDocumentKeepsTheSingleFileAsASavedDocument)
     EXPECT_EQ(item(0).saved, -1);
     type(QStringLiteral("x"));
     commands.saving().mnunewF_Click(2);
-    EXPECT_EQ(item(1).Value, QStringLiteral("x")) << "stored before the switch";
+    EXPECT_EQ(item(1).Value, pageSkeleton(QStringLiteral("New Document"), QString(), Props) + u'x')
+        << "stored before the switch";
     EXPECT_EQ(item(2).FileTitle, QStringLiteral("nosaved2.TXT"));
     EXPECT_TRUE(rulesHold());
 }

@@ -6,6 +6,7 @@
 #include "documents/documentcommands.h"
 #include "documents/opencommands.h"
 #include "documents/opentreeview.h"
+#include "documents/pageskeleton.h"
 #include "documents/treecommands.h"
 #include "invariants.h"
 #include "menus/menuregistry.h"
@@ -296,7 +297,9 @@ TEST_F(MainWindowDocuments, ANewPageAtTheStartIsTheOneDocumentToSave)
     run("mnuSave");
     ASSERT_EQ(prompts.asked().size(), 2);
     EXPECT_EQ(prompts.asked()[1].proposedName, QStringLiteral("nosaved0.HTML"));
-    EXPECT_EQ(readFile(page), QByteArray("<p>page</p>"));
+    EXPECT_EQ(readFile(page), (pageSkeleton(QStringLiteral("New Document"), QString(), Props) +
+                               QStringLiteral("<p>page</p>"))
+                                  .toLatin1());
     EXPECT_EQ(state().Docs().Count(), 1);
 }
 

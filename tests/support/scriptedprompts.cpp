@@ -2,6 +2,8 @@
 
 #include "platform/packedcolour.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 ScriptedPrompts::ScriptedPrompts(QStringList answers)
@@ -78,4 +80,27 @@ std::optional<quint32> ScriptedPrompts::chooseColour(QWidget* /*owner*/, quint32
     if (answer.isEmpty() || !chosen.isValid())
         return std::nullopt;
     return packedColour(chosen);
+}
+
+QString ScriptedPrompts::openFileNameIn(QWidget* /*owner*/, const QString& title,
+                                        const QString& filter, const QString& folder)
+{
+    return nextAnswer({QStringLiteral("open"), {}, title, 0, 0, {}, 0, {}, filter, {}, folder});
+}
+
+std::shared_ptr<QPrinter> ScriptedPrompts::printDialog(QWidget* /*owner*/, bool selectionOffered)
+{
+    Question question;
+    question.kind = QStringLiteral("print");
+    question.selectionOffered = selectionOffered;
+    const QString answer = nextAnswer(question);
+    const qsizetype bar = answer.indexOf(u'|');
+    if (bar < 0)
+        return nullptr;
+    auto printer = std::make_shared<QPrinter>();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(answer.mid(bar + 1));
+    printer->setPrintRange(answer.left(bar) == QLatin1String("selection") ? QPrinter::Selection
+                                                                          : QPrinter::AllPages);
+    return printer;
 }

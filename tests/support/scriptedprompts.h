@@ -20,9 +20,10 @@ public:
         QString captions;
         quint8 wrap = 0;
         QStringList items;
-        QString filter;       // the file dialogs' filter
-        QString proposedName; // the save dialog's proposed name
-        QString folder;       // and its folder
+        QString filter;                // the file dialogs' filter
+        QString proposedName;          // the save dialog's proposed name
+        QString folder;                // and its folder; the open dialog's starting folder
+        bool selectionOffered = false; // the print dialog offered to print the selection
     };
 
     explicit ScriptedPrompts(QStringList answers = {});
@@ -47,6 +48,11 @@ public:
     // The colour dialog answers the next scripted text: "#RRGGBB" chooses that colour, ""
     // cancels. The question's prompt is the starting colour in the same form.
     std::optional<quint32> chooseColour(QWidget* owner, quint32 initial) override;
+    QString openFileNameIn(QWidget* owner, const QString& title, const QString& filter,
+                           const QString& folder) override;
+    // The print dialog answers "all|FILE" or "selection|FILE" ("" cancels): the printer
+    // writes a PDF file there, printing that range.
+    std::shared_ptr<QPrinter> printDialog(QWidget* owner, bool selectionOffered) override;
 
 private:
     QString nextAnswer(Question question);
