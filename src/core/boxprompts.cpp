@@ -3,9 +3,12 @@
 #include "core/frmboxa.h"
 #include "core/sharedroutines.h"
 #include "platform/displaymap.h"
+#include "platform/packedcolour.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 
 namespace {
@@ -104,4 +107,26 @@ QString BoxPrompts::saveFileName(QWidget* owner, const QString& title, const QSt
     if (!proposedName.isEmpty())
         dialog.selectFile(proposedName);
     return runFileDialog(dialog, filter);
+}
+
+std::optional<quint32> BoxPrompts::colorDialog(QWidget* owner, quint32 initial)
+{
+    const QColor chosen = QColorDialog::getColor(unpackedColour(initial), owner);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return packedColour(chosen);
+}
+
+std::optional<FontChoice> BoxPrompts::fontDialog(QWidget* owner, const FontChoice& initial)
+{
+    QFont start(initial.family);
+    if (initial.pointSize > 0)
+        start.setPointSize(initial.pointSize);
+    start.setBold(initial.bold);
+    start.setItalic(initial.italic);
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, start, owner);
+    if (!chosen)
+        return std::nullopt;
+    return FontChoice{font.family(), font.pointSize(), font.bold(), font.italic()};
 }

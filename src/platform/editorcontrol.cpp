@@ -2,6 +2,7 @@
 
 #include "platform/bytetext.h"
 #include "platform/clipboard.h"
+#include "platform/packedcolour.h"
 #include "platform/twips.h"
 
 #include <QFile>
@@ -144,16 +145,6 @@ DisplayMapKind shownMapKind(const FontRecord& record)
 {
     return isGeorgianMap(record.map) && isLegacyGeorgianFont(record.family) ? DisplayMapKind::Latin
                                                                             : record.map;
-}
-
-quint32 packedColour(const QColor& colour)
-{
-    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
-}
-
-QColor unpackedColour(quint32 colour)
-{
-    return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
 }
 
 // ---- Keys ------------------------------------------------------------------------------

@@ -6,7 +6,20 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QWidget;
+
+// A font as the font dialog gives it.
+struct FontChoice
+{
+    QString family;
+    int pointSize = 0;
+    bool bold = false;
+    bool italic = false;
+
+    bool operator==(const FontChoice&) const = default;
+};
 
 class Prompts
 {
@@ -45,6 +58,13 @@ public:
     virtual QString openFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                                  const QString& proposedName, const QString& folder) = 0;
+
+    // The colour dialog, starting from a colour packed with red in the low byte: the chosen
+    // colour in that form, or nothing when the user cancelled.
+    virtual std::optional<quint32> colorDialog(QWidget* owner, quint32 initial) = 0;
+    // The font dialog over every installed font, starting from a font: the chosen font, or
+    // nothing when the user cancelled.
+    virtual std::optional<FontChoice> fontDialog(QWidget* owner, const FontChoice& initial) = 0;
 };
 
 Prompts& prompts();

@@ -66,3 +66,37 @@ QString ScriptedPrompts::saveFileName(QWidget* /*owner*/, const QString& title,
     return nextAnswer(
         {QStringLiteral("save"), {}, title, 0, 0, {}, 0, {}, filter, proposedName, folder});
 }
+
+std::optional<quint32> ScriptedPrompts::colorDialog(QWidget* /*owner*/, quint32 initial)
+{
+    const QString start = QStringLiteral("0x%1").arg(initial, 6, 16, QLatin1Char('0'));
+    const QString answer =
+        nextAnswer({QStringLiteral("colour"), {}, {}, 0, 0, {}, 0, {}, {}, {}, start});
+    if (answer.isEmpty())
+        return std::nullopt;
+    bool read = false;
+    const quint32 colour = answer.toUInt(&read, 0);
+    EXPECT_TRUE(read) << "scripted colour: " << answer.toStdString();
+    return colour;
+}
+
+QString ScriptedPrompts::fontText(const FontChoice& font)
+{
+    return font.family + QLatin1Char('/') + QString::number(font.pointSize) + QLatin1Char('/') +
+           (font.bold ? QStringLiteral("B") : QString()) +
+           (font.italic ? QStringLiteral("I") : QString());
+}
+
+std::optional<FontChoice> ScriptedPrompts::fontDialog(QWidget* /*owner*/, const FontChoice& initial)
+{
+    const QString answer =
+        nextAnswer({QStringLiteral("font"), {}, {}, 0, 0, {}, 0, {}, {}, {}, fontText(initial)});
+    if (answer.isEmpty())
+        return std::nullopt;
+    const QStringList parts = answer.split(QLatin1Char('/'));
+    EXPECT_EQ(parts.size(), 3) << "scripted font: " << answer.toStdString();
+    if (parts.size() != 3)
+        return std::nullopt;
+    return FontChoice{parts[0], parts[1].toInt(), parts[2].contains(QLatin1Char('B')),
+                      parts[2].contains(QLatin1Char('I'))};
+}

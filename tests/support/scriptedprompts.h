@@ -12,7 +12,8 @@ class ScriptedPrompts : public Prompts
 public:
     struct Question
     {
-        QString kind; // "message", "input", "list", "platform", "open" or "save"
+        // "message", "input", "list", "platform", "open", "save", "colour" or "font"
+        QString kind;
         QString prompt;
         QString title;
         qint32 icon = 0;
@@ -22,7 +23,7 @@ public:
         QStringList items;
         QString filter;       // the file dialogs' filter
         QString proposedName; // the save dialog's proposed name
-        QString folder;       // and its folder
+        QString folder;       // and its folder; the colour and font dialogs' starting value
     };
 
     explicit ScriptedPrompts(QStringList answers = {});
@@ -44,6 +45,15 @@ public:
     QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                          const QString& proposedName, const QString& folder) override;
+    // The colour dialog answers the next scripted text as a packed colour ("0xFF0000" is
+    // blue; "" cancels); the start is recorded in folder as "0x" and six lower-case hexadecimal
+    // digits.
+    std::optional<quint32> colorDialog(QWidget* owner, quint32 initial) override;
+    // The font dialog answers the next scripted text as "family/size/style" with style "",
+    // "B", "I" or "BI" ("" cancels); the start is recorded in folder in the same form.
+    std::optional<FontChoice> fontDialog(QWidget* owner, const FontChoice& initial) override;
+
+    static QString fontText(const FontChoice& font);
 
 private:
     QString nextAnswer(Question question);
