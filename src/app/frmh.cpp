@@ -1,5 +1,6 @@
 #include "app/frmh.h"
 
+#include "app/maincommands.h"
 #include "app/mainlayout.h"
 #include "conversions/codetables.h"
 #include "conversions/conversionmenus.h"
@@ -74,6 +75,7 @@ FrmH::FrmH(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Kelmora"));
     resize(1000, 700);
+    ImageList = MenuImageList::programIcons();
     buildControls();
     buildStatusBar();
     m_editorText = std::make_unique<EditorControlText>(*T1);
@@ -87,6 +89,7 @@ FrmH::~FrmH()
 {
     // The subsystems hold this window as their context: they go first, while it is whole,
     // and the editor's events find no subscriber while the controls go.
+    delete m_mainCommands;
     delete m_subsystems.editorEvents;
     delete m_subsystems.language;
     delete m_subsystems.conversions;
@@ -101,6 +104,8 @@ void FrmH::createSubsystems()
     m_subsystems.conversions = new ConversionMenus(*this);
     m_subsystems.language = new LanguageMenu(*this);
     m_subsystems.editorEvents = new EditorEvents(*this);
+    // Last: its Quit ends the File menu.
+    m_mainCommands = new MainCommands(*this);
 
     DocumentCommands* documents = m_subsystems.documents;
     connect(Cadd, &QToolButton::clicked, this,
@@ -212,9 +217,10 @@ void FrmH::buildStatusBar()
         } else {
             // Wide enough for any position: a panel of a fixed size changes its text on
             // every key without laying the status bar out again.
-            panel->setFixedSize(panel->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
-                                    2 * panel->margin() + 8,
-                                panel->sizeHint().height());
+            panel->setFixedSize(
+                panel->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
+                    2 * panel->margin() + 8,
+                panel->sizeHint().height());
             statusBar()->addPermanentWidget(panel);
         }
     }
@@ -222,7 +228,8 @@ void FrmH::buildStatusBar()
 
 void FrmH::setStatus(StatusPanel panel, const QString& text)
 {
-    m_panels[size_t(panel)]->setText(text);
+    // The menu help is 8-bit Georgian; the other panels' numbers show the same in any map.
+    m_panels[size_t(panel)]->setText(DisplayMap::get(DisplayMapKind::GeorgianIso).toShown(text));
 }
 
 // --- Start-up entries ----------------------------------------------------------------
@@ -268,7 +275,8 @@ void FrmH::Form_Load()
     {
         const DocumentState::TextLoading loading(documents());
         HelpObj = new HelpCallBack(this);
-        InstallCoolMenu(this, HelpObj);
+        connect(HelpObj, &HelpCallBack::MenuHelp, m_mainCommands, &MainCommands::HelpObj_MenuHelp);
+        InstallCoolMenu(this, *m_registry, HelpObj, &ImageList);
         setStatus(StatusPanel::Main, QString());
         openkodlist();
         applyEditorAppearance();
