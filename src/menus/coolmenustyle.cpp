@@ -27,9 +27,10 @@ QColor menuColour(const QPalette& palette)
     return palette.color(QPalette::Active, QPalette::Window);
 }
 
+// The grey of disabled items and the darker colour of the etched look.
 QColor greyText(const QPalette& palette)
 {
-    return palette.color(QPalette::Disabled, QPalette::Text);
+    return palette.color(QPalette::Dark).darker(125);
 }
 
 // The picture's shape in one colour.
@@ -171,7 +172,7 @@ void CoolMenuStyle::drawSeparator(const Item& item, QPainter* painter) const
     painter->fillRect(textRect, menuColour(palette));
     painter->setPen(palette.color(QPalette::Light));
     painter->drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, shown);
-    painter->setPen(palette.color(QPalette::Dark));
+    painter->setPen(greyText(palette));
     painter->drawText(textRect.translated(-1, -1), Qt::AlignCenter | Qt::TextSingleLine, shown);
 }
 
@@ -350,9 +351,10 @@ QSize CoolMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* opt
         return QSize(metrics.size(flags, item->text).width() + 2 * kBarPaddingX, barItemHeight());
     }
     if (item->menuItemType == QStyleOptionMenuItem::Separator) {
+        // The menu leaves out an item without width.
         const int width =
             item->text.isEmpty()
-                ? 0
+                ? 1
                 : QFontMetrics(m_settings.MenuFontSep()).horizontalAdvance(item->text) +
                       2 * kColumn;
         return QSize(width, std::max(metrics.height() + 1, barItemHeight() / 2));

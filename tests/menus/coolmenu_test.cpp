@@ -297,6 +297,9 @@ TEST_F(CoolMenus, AnOpenMenuIsDrawnFromItsRecords)
     settings().SelectColor = QColor(0, 0, 128);
     abzaci->setChecked(true);
     plain->setEnabled(false);
+    registry.addSeparator(*file, QStringLiteral("-sxva"));
+    QAction* separator = file->actions().last();
+    add(*file, "mnuLast", QStringLiteral("bolo"));
     openFromBar(*file);
     const auto grabbed = [&](QAction* highlighted) {
         file->setActiveAction(highlighted);
@@ -325,6 +328,12 @@ TEST_F(CoolMenus, AnOpenMenuIsDrawnFromItsRecords)
         }
     }
     EXPECT_GT(darkInColumn, 3) << "a check mark";
+
+    const QRect line = file->actionGeometry(separator);
+    EXPECT_GE(line.height(), QFontMetrics(settings().MenuFont()).height()) << "room for a caption";
+    EXPECT_LT(menu.pixelColor(QPoint(line.left() + 3, line.center().y())).lightness(),
+              menu.pixelColor(QPoint(line.left() + 3, line.top() + 1)).lightness())
+        << "the etched line";
 
     menu = grabbed(plain);
     EXPECT_EQ(file->activeAction(), plain);
