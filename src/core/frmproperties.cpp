@@ -202,15 +202,8 @@ frmproperties::frmproperties(QWidget* owner, std::function<void()> applyEditorFo
         if (node && node->data(0, kImageRole).toInt() == kPageImage)
             runGuarded([this, node] { TV_NodeClick(node); });
     });
-    const auto followGroup = [this](QTreeWidgetItem* node) {
-        if (node->data(0, kImageRole).toInt() != kPageImage) {
-            const int image = node->isExpanded() ? kGroupOpen : kGroupClosed;
-            node->setData(0, kImageRole, image);
-            node->setIcon(0, treeImage(this, image));
-        }
-    };
-    connect(TV, &QTreeWidget::itemExpanded, this, followGroup);
-    connect(TV, &QTreeWidget::itemCollapsed, this, followGroup);
+    connect(TV, &QTreeWidget::itemExpanded, this, &frmproperties::showGroupImage);
+    connect(TV, &QTreeWidget::itemCollapsed, this, &frmproperties::showGroupImage);
 
     resize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
 }
@@ -252,7 +245,20 @@ void frmproperties::buildTree()
             item->setData(0, kTagRole, QString::number(node.page));
         }
     }
-    TV->expandAll();
+    // Every group starts open, its pages in sight.
+    for (QTreeWidgetItem* group : std::as_const(groups)) {
+        group->setExpanded(true);
+        showGroupImage(group);
+    }
+}
+
+void frmproperties::showGroupImage(QTreeWidgetItem* node)
+{
+    if (node->data(0, kImageRole).toInt() == kPageImage)
+        return;
+    const int image = node->isExpanded() ? kGroupOpen : kGroupClosed;
+    node->setData(0, kImageRole, image);
+    node->setIcon(0, treeImage(this, image));
 }
 
 QWidget* frmproperties::buildStartPage()

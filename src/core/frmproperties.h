@@ -63,6 +63,7 @@ private:
 
     void Form_Load();
     void TV_NodeClick(QTreeWidgetItem* node);
+    void showGroupImage(QTreeWidgetItem* node);
     void showPage(int page);
 
     void CKmaxwind_Click();

@@ -423,6 +423,16 @@ TEST_F(OptionsDialog, TheTreeShowsOnePageAtATime)
         }
         EXPECT_EQ(shown, 1);
     }
+    // A group opens and closes on a click, its image following.
+    QTreeWidgetItem* group = tree->topLevelItem(0);
+    EXPECT_EQ(group->data(0, Qt::UserRole + 2).toInt(), 2) << "open";
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(group).center());
+    EXPECT_FALSE(group->isExpanded());
+    EXPECT_EQ(group->data(0, Qt::UserRole + 2).toInt(), 1) << "closed";
+    EXPECT_EQ(dialog.currentPage(), 6) << "a group shows no page";
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(group).center());
+    EXPECT_TRUE(group->isExpanded());
+
     // KELMORA_GRAB_FOLDER keeps a picture of each page, to look at.
     const QByteArray folder = qgetenv("KELMORA_GRAB_FOLDER");
     for (const int page : {0, 1, 2, 3, 5, 6}) {
