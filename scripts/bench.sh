@@ -13,3 +13,4 @@ cd "$here/../build/bench"
 ./bench/keys_bench
 ./bench/convert_bench
 ./bench/documents_bench
+./bench/search_bench

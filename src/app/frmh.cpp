@@ -13,7 +13,9 @@
 #include "documents/documentstate.h"
 #include "documents/editorcontroltext.h"
 #include "documents/opencommands.h"
+#include "documents/previewcommands.h"
 #include "documents/savecommands.h"
+#include "documents/uploadcommands.h"
 #include "editor/editorevents.h"
 #include "menus/coolmenu.h"
 #include "menus/menuregistry.h"
@@ -37,6 +39,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -91,6 +94,8 @@ FrmH::~FrmH()
     // and the editor's events find no subscriber while the controls go.
     delete m_mainCommands;
     delete m_subsystems.editorEvents;
+    delete m_subsystems.upload;
+    delete m_subsystems.preview;
     delete m_subsystems.language;
     delete m_subsystems.conversions;
     delete m_subsystems.documents;
@@ -104,6 +109,8 @@ void FrmH::createSubsystems()
     m_subsystems.conversions = new ConversionMenus(*this);
     m_subsystems.language = new LanguageMenu(*this);
     m_subsystems.editorEvents = new EditorEvents(*this);
+    m_subsystems.preview = new PreviewCommands(*this);
+    m_subsystems.upload = new UploadCommands(*this);
     // Last: its Quit ends the File menu.
     m_mainCommands = new MainCommands(*this);
 
@@ -152,6 +159,11 @@ void FrmH::buildControls()
     Cdel = new QToolButton(PWEB);
     Cdel->setText(QStringLiteral("x"));
     Cdel->setToolTip(shownAsKeys("daxurva"));
+    // The panel starts wide enough for both tab captions whole beside the two buttons.
+    TAB1->ensurePolished();
+    const int buttonsWidth = 2 * (Cadd->sizeHint().height() + 2) + 3;
+    PWEB->resize(std::max(kInitialSidePanelWidth, TAB1->sizeHint().width() + buttonsWidth),
+                 PWEB->height());
     Pfile = new QWidget(PWEB);
     Pfile->hide();
     DR = new QComboBox(Pfile);
@@ -419,6 +431,11 @@ void FrmH::TAB1_Click(int index)
     Cdel->setVisible(index != 2);
 }
 
+void FrmH::in_brovzer()
+{
+    runGuarded([this] { m_subsystems.preview->in_brovzer(); });
+}
+
 void FrmH::ToggleWebPanel(qint16 show)
 {
     WebPanelShown = show;
@@ -637,22 +654,14 @@ void FrmH::Form_QueryUnload(bool& cancel)
     // could lose what the questions were about.
     cancel = true;
     const bool settled = runGuarded([&] {
-        if (const auto question = closeQuestion(editorCloseState(), documents().Docs())) {
-            switch (askToSave(question->prompt, question->title, kIconQuestion)) {
-            case SaveChoice::Save:
-                // Closing after a cancelled or failed save would lose the text.
-                if (m_subsystems.documents->saving().SaveDocuments(QString(), -1) !=
-                        SaveOutcome::Done ||
-                    unsavedWorkRemains(editorCloseState(), documents().Docs()))
-                    return;
-                break;
-            case SaveChoice::Discard:
-                break;
-            case SaveChoice::Cancel:
-                return;
-            }
-        }
-        cancel = false;
+        const auto question = closeQuestion(editorCloseState(), documents().Docs());
+        // Closing after a cancelled or failed save would lose the text.
+        cancel =
+            question && !savedOrDiscarded(question->prompt, question->title, kIconQuestion, [&] {
+                return m_subsystems.documents->saving().SaveDocuments(QString(), -1) ==
+                           SaveOutcome::Done &&
+                       !unsavedWorkRemains(editorCloseState(), documents().Docs());
+            });
     });
     if (settled && !cancel)
         storeSettingsAndRelease();

@@ -73,6 +73,8 @@ public:
     // -1 when documents are open and one of them is not in the open project.
     qint16 NewInWeb();
     void ToggleWebPanel(qint16 show);
+    // Shows the editor's document in the preview window.
+    void in_brovzer();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

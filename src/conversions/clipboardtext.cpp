@@ -4,6 +4,8 @@
 #include "platform/bytetext.h"
 #include "platform/displaymap.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 // The length of the well-formed UTF-8 sequence starting at text[pos], or 0 when none
@@ -47,11 +49,13 @@ QString textOfUtf8Bytes(const QString& byteText, const DisplayMap& strayByteMap)
 {
     QString text;
     text.reserve(byteText.size());
+    // EF BB BF is the character U+FEFF wherever it stands: nothing is taken for a byte-order
+    // mark and dropped.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
     qsizetype wellFormedFrom = 0; // start of the run of well-formed sequences not yet decoded
     qsizetype pos = 0;
     const auto decodeRun = [&] {
-        text +=
-            QString::fromUtf8(textToBytes(byteText.sliced(wellFormedFrom, pos - wellFormedFrom)));
+        text += decoder.decode(textToBytes(byteText.sliced(wellFormedFrom, pos - wellFormedFrom)));
     };
     while (pos < byteText.size()) {
         const int length = wellFormedLength(byteText, pos);

@@ -61,7 +61,7 @@ TableConversion::TableConversion(const QStringList& sources, const QStringList& 
     for (qsizetype i = 0; i < count; ++i)
         for (const QChar c : sources[i])
             if (c.unicode() < 256 && m_symbolOf[c.unicode()] == 0)
-                m_symbolOf[c.unicode()] = quint8(++m_symbolCount);
+                m_symbolOf[c.unicode()] = quint16(++m_symbolCount);
     m_next.assign(size_t(m_symbolCount), 0);
     m_entryEndingAt.assign(1, -1);
     for (qsizetype i = 0; i < count; ++i)

@@ -7,11 +7,14 @@
 // entries' bytes), copies everything else unchanged and never looks at its own output.
 //
 // That equals the entry-by-entry replacement when source entries cannot overlap one another
-// and a target can meet a later source only as its beginning, which holds for every pair of
-// the program's tables. Where a target does begin a later source, the replacement of that
-// later entry joins the target with the bytes after it; the pass does the same by following
-// "chains". It happens in one pair: decoding UTF-8 into the 8-bit layout, where the byte of
-// letter 30 (E1) is also the first byte of every UTF-8 letter, so E1 83 AE 83 AF becomes E3.
+// and a target can meet a later source only as its beginning. This holds for every pair of
+// tables the conversion commands use (tablePairsInUse), not for every pair of the program's
+// tables: from the 8-bit Georgian or Russian layout to UTF-8, for one, a target such as
+// E1 83 90 holds the byte of a later source (E1), which entry by entry would be replaced
+// again. Where a target does begin a later source, the replacement of that later entry joins
+// the target with the bytes after it; the pass does the same by following "chains". It
+// happens in one pair: decoding UTF-8 into the 8-bit layout, where the byte of letter 30 (E1)
+// is also the first byte of every UTF-8 letter, so E1 83 AE 83 AF becomes E3.
 //
 // Where every source is a single byte (the Latin-key and 8-bit tables), each byte alone
 // decides what it becomes, and the pass is a map from byte to text, without a trie.
@@ -60,8 +63,9 @@ private:
     // copying Slots characters per byte, enough for the longest replacement.
     template <qsizetype Slots> QString applyByteMap(const QString& text) const;
 
-    // The bytes that occur in sources, numbered 1..m_symbolCount; 0 for every other byte.
-    std::array<quint8, 256> m_symbolOf{};
+    // The bytes that occur in sources, numbered 1..m_symbolCount (up to 256); 0 for every
+    // other byte.
+    std::array<quint16, 256> m_symbolOf{};
     int m_symbolCount = 0;
     std::array<bool, 256> m_startsSource{};
     // When each byte alone decides what it becomes: what it becomes (its target, or itself

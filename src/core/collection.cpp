@@ -46,6 +46,7 @@ bool ColectionMain::AddNewIthem(const QString& value, qint16 index, const QStrin
     const qint16 slot = index < 0 ? Count() : index;
     auto item = std::make_unique<Ithem>();
     item->Index = slot;
+    item->Serial = ++m_lastSerial;
     item->Value = value;
     item->Kay = kay;
     item->Tag = tag;

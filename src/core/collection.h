@@ -26,6 +26,7 @@ struct Ithem
     quint8 FrameSet = 0; // 0 ordinary, 1 frameset page, 2 frame page
     qint32 SStart = 0;   // caret and selection kept while another document is shown
     qint32 SLenth = 0;
+    quint64 Serial = 0; // given when added, never again by the same collection: its identity
 };
 
 class ColectionMain
@@ -40,7 +41,8 @@ public:
     const Ithem& Item(qint16 index) const;
 
     // Index < 0 appends; 0..Count() inserts there; beyond Count() is reported and adds
-    // nothing. The new item's Index is its slot. False when nothing was added.
+    // nothing. The new item's Index is its slot, its Serial the next one. False when
+    // nothing was added.
     bool AddNewIthem(const QString& value, qint16 index, const QString& kay, const QString& tag);
 
     // Removes the item at index; later items move down one slot and keep their Index.
@@ -64,6 +66,7 @@ private:
 
     std::vector<std::unique_ptr<Ithem>> m_items;
     Ithem m_outside; // what Item() gives for an index outside the collection
+    quint64 m_lastSerial = 0;
     qint16 m_webChanged = 0;
     qint16 m_webOpened = 0;
     QString m_webPath;

@@ -14,8 +14,10 @@ class EditorControl;
 class EditorEvents;
 class LanguageMenu;
 class MenuRegistry;
+class PreviewCommands;
 class QTreeWidget;
 class QWidget;
+class UploadCommands;
 
 // The status bar's panels: "kMain" (menu help and hints), "SK" (selection length), "SST"
 // (selection start), "SLN" (line) and "KOL" (column).
@@ -31,6 +33,8 @@ struct Subsystems
     ConversionMenus* conversions = nullptr;
     LanguageMenu* language = nullptr;
     EditorEvents* editorEvents = nullptr;
+    PreviewCommands* preview = nullptr;
+    UploadCommands* upload = nullptr;
 };
 
 class CommandContext

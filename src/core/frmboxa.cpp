@@ -277,12 +277,6 @@ constexpr BoxFont kSansSerif8{"MS Sans Serif", 8, false, DisplayMapKind::Latin};
 constexpr BoxFont kGrigolia10{"Grigolia", 10, false, DisplayMapKind::GeorgianKeys};
 constexpr BoxFont kGrigolia10Bold{"Grigolia", 10, true, DisplayMapKind::GeorgianKeys};
 
-// The prompts, titles and most captions are Latin-key Georgian.
-const DisplayMap& georgianKeys()
-{
-    return DisplayMap::get(DisplayMapKind::GeorgianKeys);
-}
-
 QFont qtFont(const BoxFont& wanted)
 {
     QFont font; // the default family when the wanted one is not installed
@@ -601,8 +595,9 @@ void frmBOXa::startCall(BoxMode mode, const QStringList& captions)
 
 void frmBOXa::setCaption(const QString& title)
 {
+    // Titles are Latin text ("ERROR", "Close", "META Tag"): the frame shows no Georgian.
     setWindowTitle(title.isEmpty() ? QApplication::applicationName()
-                                   : georgianKeys().toShown(title));
+                                   : DisplayMap::get(DisplayMapKind::Latin).toShown(title));
 }
 
 bool frmBOXa::showIcon(qint32 number)
@@ -634,6 +629,9 @@ void frmBOXa::buildButtons(int count)
         CB[i]->setFont(qtFont(font));
         CB[i]->setText(map.toShown(buttonCaption(i, count, m_captions)));
     }
+    // Enter answers as the first button whichever button the previous call ended with.
+    CB[0]->setDefault(true);
+    CB[0]->setFocus();
 }
 
 void frmBOXa::buildChoices(const QList<ChoiceSpec>& specs, const QList<TwipRect>& places,

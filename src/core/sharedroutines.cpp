@@ -57,6 +57,20 @@ SaveChoice askToSave(const QString& prompt, const QString& title, qint32 icon)
     return SaveChoice::Cancel;
 }
 
+bool savedOrDiscarded(const QString& prompt, const QString& title, qint32 icon,
+                      const std::function<bool()>& save)
+{
+    switch (askToSave(prompt, title, icon)) {
+    case SaveChoice::Save:
+        return save();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
 QString ListBoxa(const QString& prompt, const QStringList& items, const QString& title,
                  const QString& font, qint32 width, qint32 height, qint16 byIndex)
 {

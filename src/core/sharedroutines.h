@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 // Icon numbers of the own message box.
@@ -37,6 +39,10 @@ void tellUser(const QString& prompt, qint32 icon = kIconError, const QString& ti
 // third button (or closing the box) cancels.
 enum class SaveChoice { Save, Discard, Cancel };
 SaveChoice askToSave(const QString& prompt, const QString& title, qint32 icon);
+// Asks the save question and saves when told to: true when the caller may go on dropping
+// the text (the user said not to save, or save() reported success), false to stop.
+bool savedOrDiscarded(const QString& prompt, const QString& title, qint32 icon,
+                      const std::function<bool()>& save);
 // The own list box: the chosen lines (or indexes) for the first button, "7" for the second.
 QString ListBoxa(const QString& prompt, const QStringList& items, const QString& title,
                  const QString& font, qint32 width, qint32 height, qint16 byIndex);

@@ -1,6 +1,7 @@
 #include "documents/documentcommands.h"
 
 #include "core/commandcontext.h"
+#include "core/sharedroutines.h"
 #include "documents/documentstate.h"
 #include "documents/opencommands.h"
 #include "documents/savecommands.h"
@@ -88,10 +89,19 @@ void DocumentCommands::enableSaveAs(bool enabled)
 
 void DocumentCommands::showCaptionFor(const QString& path)
 {
-    m_context.setCaption(kCaption + QStringLiteral(" [") + path + QLatin1Char(']'));
+    if (state().DocsMode())
+        showPlainCaption();
+    else
+        m_context.setCaption(kCaption + QStringLiteral(" [") + path + QLatin1Char(']'));
 }
 
 void DocumentCommands::showPlainCaption()
 {
     m_context.setCaption(kCaption);
+}
+
+void DocumentCommands::showPicture(const QString& path)
+{
+    if (!m_context.showPicture(path))
+        tellUser(QStringLiteral("suraTis Cveneba ver moxerxda."));
 }

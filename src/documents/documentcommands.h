@@ -37,9 +37,12 @@ public:
     // Save follows the current document; Save As whether anything can be saved.
     void enableSave(bool enabled);
     void enableSaveAs(bool enabled);
-    // The window's caption with a file's path, and without.
+    // The window's caption: in the single-file state with the path of what the editor holds;
+    // in the collection state, where the tree shows which document is open, without.
     void showCaptionFor(const QString& path);
     void showPlainCaption();
+    // The picture window for a picture file, or a word that it cannot be shown.
+    void showPicture(const QString& path);
 
 private:
     void addMenuCommands();

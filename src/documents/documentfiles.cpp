@@ -104,39 +104,13 @@ QString untitledExtensionFor(const QString& text)
 
 QString cleanFilePath(const QString& path)
 {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return path.isEmpty() ? path : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
 QString fileIdentity(const QString& path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? cleanFilePath(path) : canonical;
-}
-
-FileStatus fileStatus(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return FileStatus::Missing;
-    return info.isFile() && info.isReadable() ? FileStatus::Readable : FileStatus::Unreadable;
-}
-
-DocumentFileRead readDocumentFile(const QString& path)
-{
-    const FileStatus status = fileStatus(path);
-    if (status != FileStatus::Readable)
-        return {status, {}};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {FileStatus::Unreadable, {}};
-    if (file.size() > kLargestTextFile)
-        return {FileStatus::TooLarge, {}};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {FileStatus::Unreadable, {}};
-    if (bytes.contains('\0'))
-        return {FileStatus::NotText, {}};
-    return {FileStatus::Readable, bytesToText(bytes)};
 }
 
 QString refusalMessage(FileStatus status)

@@ -4,6 +4,8 @@
 // (one character per byte) and written (whole and atomically, as the text is held), and
 // the names the program gives them.
 
+#include "platform/textfile.h"
+
 #include <QString>
 
 // -1 when the part of name after its last "." (all of name without one), in any letter
@@ -42,26 +44,12 @@ QString untitledName(qint16 index, const QString& extension);
 // case, else ".TXT".
 QString untitledExtensionFor(const QString& text);
 
-enum class FileStatus { Readable, Missing, Unreadable, NotText, TooLarge };
-
-// A path written the one way for comparing: whole, without "." and ".." and double slashes.
+// A path written the one way for keeping and comparing: whole, without "." and ".." and
+// double slashes; "" stays "" (no file).
 QString cleanFilePath(const QString& path);
 // The file a path names: its final target when it exists (links followed), else its clean
 // path. Two paths with one identity are one file.
 QString fileIdentity(const QString& path);
-
-// Whether the file is there to be read (pictures and sounds are only listed, not read).
-FileStatus fileStatus(const QString& path);
-
-struct DocumentFileRead
-{
-    FileStatus status = FileStatus::Missing;
-    QString text; // the bytes as byte text when readable
-};
-
-// Reads a file as a document: missing and unreadable files are refused, and so are files
-// holding a NUL byte (pictures, archives: not text, and a save would destroy them).
-DocumentFileRead readDocumentFile(const QString& path);
 
 // What the user is told about a file that cannot be opened (Latin-key Georgian); "" for a
 // readable one.

@@ -101,8 +101,7 @@ SaveOutcome DocumentSaving::SaveFileChecked(const QString& proposedName, qint16 
 
 SaveOutcome DocumentSaving::saveclosfile(qint16 index)
 {
-    const std::optional<QString> text = m_state.writableText(index);
-    if (!text)
+    if (!m_state.writableText(index))
         return SaveOutcome::Done;
     const Ithem& item = m_state.Docs().Item(index);
     QString path = item.filepath;
@@ -111,10 +110,8 @@ SaveOutcome DocumentSaving::saveclosfile(qint16 index)
         if (path.isEmpty())
             return SaveOutcome::Cancelled;
     }
-    if (!WriteTextFile(path, *text)) {
-        reportWriteFailure();
+    if (!writeDocument(index, path))
         return SaveOutcome::Failed;
-    }
     return SaveOutcome::Done;
 }
 

@@ -6,12 +6,6 @@
 
 namespace {
 
-// A document's path as it is kept: clean and whole, or "" for no file.
-QString storedPath(const QString& path)
-{
-    return path.isEmpty() ? path : cleanFilePath(path);
-}
-
 const QString kNoTextMarker = QStringLiteral("<XXX>");
 
 } // namespace
@@ -52,13 +46,21 @@ bool DocumentState::unsavedWork() const
 
 qint16 DocumentState::indexOfFile(const QString& path) const
 {
-    // Documents keep their paths clean, so one cleaning of the wanted path serves.
-    const QString wanted = storedPath(path);
+    if (path.isEmpty())
+        return -1;
+    const QString identity = fileIdentity(path);
     for (qint16 i = 0; i < m_docs.Count(); ++i) {
-        if (!wanted.isEmpty() && m_docs.Item(i).filepath == wanted)
+        const QString& file = m_docs.Item(i).filepath;
+        if (!file.isEmpty() && fileIdentity(file) == identity)
             return i;
     }
     return -1;
+}
+
+bool DocumentState::holdsSingleFile(const QString& path) const
+{
+    return !m_docsMode && !m_editorPath.isEmpty() && !path.isEmpty() &&
+           fileIdentity(m_editorPath) == fileIdentity(path);
 }
 
 QSet<QString> DocumentState::sharedFiles() const
@@ -213,7 +215,7 @@ qint16 DocumentState::appendShown(const QString& text, const QString& path, cons
         return -1;
     const auto index = qint16(m_docs.Count() - 1);
     Ithem& item = m_docs.Item(index);
-    item.filepath = storedPath(path);
+    item.filepath = cleanFilePath(path);
     item.FileTitle = title;
     item.saved = path.isEmpty() ? 0 : -1;
     item.Changed = changed ? -1 : 0;
@@ -234,8 +236,8 @@ qint16 DocumentState::appendNoText(const QString& path)
     const auto index = qint16(m_docs.Count() - 1);
     Ithem& item = m_docs.Item(index);
     item.NoText = -1;
-    item.filepath = storedPath(path);
-    item.FileTitle = fileTitleOf(path);
+    item.filepath = cleanFilePath(path);
+    item.FileTitle = fileTitleOf(item.filepath);
     item.saved = -1;
     return index;
 }
@@ -273,7 +275,7 @@ void DocumentState::resetToSingleFile(const QString& path, const QString& text)
     m_docs.setWEBChanged(0);
     m_docIndex = -1;
     m_docsMode = false;
-    m_editorPath = path;
+    m_editorPath = cleanFilePath(path);
     m_editorChanged = false;
     showText(text);
 }
@@ -296,8 +298,8 @@ void DocumentState::takeFile(qint16 index, const QString& path)
     if (!holdsText(index))
         return;
     Ithem& item = m_docs.Item(index);
-    item.filepath = storedPath(path);
-    item.FileTitle = fileTitleOf(path);
+    item.filepath = cleanFilePath(path);
+    item.FileTitle = fileTitleOf(item.filepath);
     item.saved = -1;
     item.Changed = 0;
 }
@@ -307,8 +309,8 @@ void DocumentState::moveFile(qint16 index, const QString& path)
     if (index < 0 || index >= m_docs.Count())
         return;
     Ithem& item = m_docs.Item(index);
-    item.filepath = storedPath(path);
-    item.FileTitle = fileTitleOf(path);
+    item.filepath = cleanFilePath(path);
+    item.FileTitle = fileTitleOf(item.filepath);
     m_docs.setWEBChanged(-1);
 }
 
@@ -322,7 +324,7 @@ void DocumentState::singleFileSaved(const QString& path)
 {
     if (m_docsMode)
         return;
-    m_editorPath = path;
+    m_editorPath = cleanFilePath(path);
     m_editorChanged = false;
 }
 

@@ -41,9 +41,12 @@ public:
     // Dropping everything now would lose something: changed or never saved text, or a
     // changed project.
     bool unsavedWork() const;
-    // The document whose file is path however it is written (letter case counts), -1 when
-    // none.
+    // Paths are kept clean (cleanFilePath) from every way in, and compared as files
+    // (fileIdentity: links followed), so that one file never becomes two documents.
+    // The document whose file is the file at path, -1 when none.
     qint16 indexOfFile(const QString& path) const;
+    // Whether the single-file state holds the file at path.
+    bool holdsSingleFile(const QString& path) const;
     // Whether a document other than index has the file at path (links followed): writing
     // one document over another's file would lose the other's text on its next save.
     bool fileOfAnotherDocument(qint16 index, const QString& path) const;

@@ -44,13 +44,14 @@ bool OpenCommands::refuseUnreadable(FileStatus status)
     return true;
 }
 
-void OpenCommands::ofnen(const QString& path)
+void OpenCommands::ofnen(const QString& chosenPath)
 {
+    const QString path = cleanFilePath(chosenPath);
     if (!IsTextFile(path)) {
         openNonTextFile(path);
         return;
     }
-    if (!state().DocsMode() && !state().EditorPath().isEmpty() && path == state().EditorPath()) {
+    if (state().holdsSingleFile(path)) {
         m_context.showTreePage();
         return;
     }
@@ -59,11 +60,11 @@ void OpenCommands::ofnen(const QString& path)
         m_context.showTreePage();
         return;
     }
-    const DocumentFileRead read = readDocumentFile(path);
+    const TextFileRead read = readTextFile(path);
     if (refuseUnreadable(read.status))
         return;
     AddRecentFile(path);
-    if (placeTextFile(path, read.text, false, kOfnenUntitled) && !m_context.ctrlDown())
+    if (placeTextFile(path, read.text, kOfnenUntitled) && !m_context.ctrlDown())
         m_context.showTreePage();
 }
 
@@ -77,7 +78,7 @@ void OpenCommands::openNonTextFile(const QString& path)
         return;
     switch (mediaActionOf(extensionOf(path))) {
     case MediaAction::Preview:
-        m_context.showPicture(path);
+        m_documents.showPicture(path);
         break;
     case MediaAction::HandOver:
         ShellOpen(path, &m_context.owner());
@@ -88,10 +89,11 @@ void OpenCommands::openNonTextFile(const QString& path)
     m_documents.tree().Treefulen();
 }
 
-// A read text file joins the documents: the empty single-file state takes it as its file;
-// otherwise it becomes a document shown in the editor, and single-file work is kept as a
-// document first (titled untitledTitle when it has no file). True when it became a document.
-bool OpenCommands::placeTextFile(const QString& path, const QString& text, bool changed,
+// A text joins the documents unchanged, with path as its file, or "" for a text that belongs
+// to no file yet (titled by what it holds): the empty single-file state takes it; otherwise it
+// becomes a document shown in the editor, and single-file work is kept as a document first
+// (titled untitledTitle when it has no file). True when it became a document.
+bool OpenCommands::placeTextFile(const QString& path, const QString& text,
                                  const QString& untitledTitle)
 {
     if (!state().DocsMode() && !state().singleFileHoldsWork()) {
@@ -100,7 +102,10 @@ bool OpenCommands::placeTextFile(const QString& path, const QString& text, bool 
     }
     if (!state().enterCollection(untitledTitle))
         return false;
-    const qint16 index = state().appendShown(text, path, fileTitleOf(path), changed);
+    const QString title = path.isEmpty()
+                              ? untitledName(state().Docs().Count(), untitledExtensionFor(text))
+                              : fileTitleOf(path);
+    const qint16 index = state().appendShown(text, path, title, false);
     if (index < 0)
         return false;
     state().markProjectListChanged();
@@ -118,7 +123,7 @@ void OpenCommands::comandopen(const QString& first, const QString& second)
         m_documents.enableSaveAs(true);
         return;
     }
-    const QString& path = first;
+    const QString path = cleanFilePath(first);
     if (isProjectListFile(path)) {
         if (refuseUnreadable(fileStatus(path)))
             return;
@@ -126,19 +131,19 @@ void OpenCommands::comandopen(const QString& first, const QString& second)
         WEB_Open(path);
         return;
     }
-    const DocumentFileRead read = readDocumentFile(path);
+    const TextFileRead read = readTextFile(path);
     if (refuseUnreadable(read.status))
         return;
     AddRecentFile(path);
-    placeTextFile(path, read.text, false, untitledHtml(state()));
+    placeTextFile(path, read.text, untitledHtml(state()));
     m_documents.showCaptionFor(path);
     m_documents.enableSaveAs(true);
 }
 
 void OpenCommands::mnuOpen_Click()
 {
-    const QString path =
-        prompts().openFileName(&m_context.owner(), QStringLiteral("Open"), kOpenFilter);
+    const QString path = cleanFilePath(
+        prompts().openFileName(&m_context.owner(), QStringLiteral("Open"), kOpenFilter));
     if (path.isEmpty())
         return;
     if (isProjectListFile(path)) {
@@ -149,7 +154,7 @@ void OpenCommands::mnuOpen_Click()
         listPicture(path);
         return;
     }
-    if (!state().DocsMode() && path == state().EditorPath()) {
+    if (state().holdsSingleFile(path)) {
         reopenSingleFile(path);
         return;
     }
@@ -157,15 +162,12 @@ void OpenCommands::mnuOpen_Click()
         askSecondWindow(path);
         return;
     }
-    const DocumentFileRead read = readDocumentFile(path);
+    const TextFileRead read = readTextFile(path);
     if (refuseUnreadable(read.status))
         return;
     AddRecentFile(path);
-    const bool becameDocument = placeTextFile(path, read.text, true, untitledHtml(state()));
-    if (becameDocument)
-        m_documents.showPlainCaption();
-    else
-        m_documents.showCaptionFor(path);
+    const bool becameDocument = placeTextFile(path, read.text, untitledHtml(state()));
+    m_documents.showCaptionFor(path);
     m_documents.enableSave(becameDocument);
     m_documents.enableSaveAs(true);
 }
@@ -177,7 +179,7 @@ void OpenCommands::reopenSingleFile(const QString& path)
                                    QStringLiteral("Open"), kIconQuestion, 3, QString(), 40);
     if (boxAnswer(answer) != BoxAnswer::First)
         return;
-    const DocumentFileRead read = readDocumentFile(path);
+    const TextFileRead read = readTextFile(path);
     if (!refuseUnreadable(read.status))
         state().resetToSingleFile(path, read.text);
 }
@@ -218,14 +220,18 @@ void OpenCommands::WEB_Open(const QString& /*path*/)
 
 void OpenCommands::mnuUnopen_Click()
 {
-    const QString path =
-        prompts().openFileName(&m_context.owner(), QStringLiteral("Open"), kUtf8Filter);
+    const QString path = cleanFilePath(
+        prompts().openFileName(&m_context.owner(), QStringLiteral("Open"), kUtf8Filter));
     if (path.isEmpty())
         return;
-    const DocumentFileRead read = readDocumentFile(path);
+    const TextFileRead read = readTextFile(path);
     if (refuseUnreadable(read.status))
         return;
+    // The decoded text is not the file's content: it belongs to no file until the user
+    // saves it under a name, so that no save writes it over the UTF-8 file unasked.
     const QString text = ConvertByTables(utf8FileLines(read.text), 2, 0);
-    placeTextFile(path, text, false, untitledHtml(state()));
+    placeTextFile(QString(), text, untitledHtml(state()));
     m_documents.showCaptionFor(path);
+    m_documents.enableSave(true);
+    m_documents.enableSaveAs(true);
 }

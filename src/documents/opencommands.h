@@ -19,7 +19,7 @@ public:
 
     // Opens one file as a document: text files into the editor, other files listed
     // without text (pictures previewed, sounds and videos handed to their program).
-    void ofnen(const QString& path);
+    void ofnen(const QString& chosenPath);
     // The start-up entry: "SIA" and the paths joined by quote, blank, quote; or one path.
     void comandopen(const QString& first, const QString& second);
     void mnuOpen_Click();
@@ -31,8 +31,7 @@ private:
     DocumentState& state();
     bool refuseUnreadable(FileStatus status);
     void openNonTextFile(const QString& path);
-    bool placeTextFile(const QString& path, const QString& text, bool changed,
-                       const QString& untitledTitle);
+    bool placeTextFile(const QString& path, const QString& text, const QString& untitledTitle);
     void openProject(const QString& path);
     void WEB_Open(const QString& path);
     void listPicture(const QString& path);

@@ -116,7 +116,7 @@ bool readProjectFile(const ProjectFolder::Found& found, ProjectFile& file)
     file.title = found.title;
     if (!IsTextFile(found.title))
         return fileStatus(found.path) == FileStatus::Readable;
-    DocumentFileRead read = readDocumentFile(found.path);
+    TextFileRead read = readTextFile(found.path);
     if (read.status == FileStatus::NotText)
         return true; // kept in the project as a file without text, never written over
     if (read.status != FileStatus::Readable)

@@ -4,6 +4,7 @@
 #include "core/sharedroutines.h"
 #include "documents/documentfiles.h"
 #include "documents/fileextension.h"
+#include "documents/pageskeleton.h"
 #include "documents/weblist.h"
 #include "platform/bytetext.h"
 #include "platform/displaymap.h"
@@ -20,20 +21,7 @@ namespace {} // namespace
 
 QString HTMLheaderi(const QString& title, const ProgProps& props)
 {
-    QString page =
-        QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">") + kCrLf +
-        QStringLiteral("<HTML>") + kCrLf + QStringLiteral("<HEAD>") + kCrLf +
-        QStringLiteral("<TITLE>") + title + QStringLiteral("</TITLE>") + kCrLf +
-        QStringLiteral("</HEAD>") + kCrLf;
-    if (props.tagsIN)
-        page += props.Meta;
-    page += kCrLf + QStringLiteral("<BODY");
-    if (props.paramsin && !props.HTMLparams.isEmpty())
-        page += QLatin1Char(' ') + QString(props.HTMLparams).replace(kCrLf, QStringLiteral(" ")) +
-                QLatin1Char(' ');
-    page += QLatin1Char('>') + kCrLf + kCrLf + QStringLiteral("</BODY>") + kCrLf +
-            QStringLiteral("</HTML>");
-    return page;
+    return pageSkeleton(title, QString(), props);
 }
 
 int wizardFileType(const QString& name)

@@ -30,8 +30,8 @@ DocumentState& SaveCommands::state() const
 void SaveCommands::mnunewF_Click(int index)
 {
     const QString extension = index == 0 ? QStringLiteral(".HTML") : QStringLiteral(".TXT");
-    if (!state().DocsMode() &&
-        !state().adopt(untitledName(0, untitledExtensionFor(state().editorText()))))
+    // Single-file work becomes a document; an empty, unnamed start text becomes none.
+    if (!state().enterCollection(untitledName(0, untitledExtensionFor(state().editorText()))))
         return;
     const qint16 added = state().appendShown(QString(), QString(),
                                              untitledName(state().Docs().Count(), extension), true);
@@ -61,20 +61,12 @@ void SaveCommands::Cdel_Click()
         return;
     const qint16 index = *tag;
     state().store();
-    if (state().Docs().Item(index).Changed) {
-        switch (askToSave(QStringLiteral("faili Seicvala.") + kCrLf + kCrLf +
+    if (state().Docs().Item(index).Changed &&
+        !savedOrDiscarded(QStringLiteral("faili Seicvala.") + kCrLf + kCrLf +
                               QStringLiteral("gsurT cvlilebebis damaxsovreba?"),
-                          QStringLiteral("Close"), kIconQuestion)) {
-        case SaveChoice::Save:
-            if (saveclosfile(index) != SaveOutcome::Done)
-                return;
-            break;
-        case SaveChoice::Discard:
-            break;
-        case SaveChoice::Cancel:
-            return;
-        }
-    }
+                          QStringLiteral("Close"), kIconQuestion,
+                          [&] { return saveclosfile(index) == SaveOutcome::Done; }))
+        return;
     state().remove(index);
     m_documents.tree().showNodes();
     m_documents.tree().selectDocumentNode(state().DocIndex());
@@ -87,19 +79,11 @@ SaveOutcome SaveCommands::saveclosfile(qint16 index)
 
 void SaveCommands::closeProject()
 {
-    if (state().unsavedWork()) {
-        switch (askToSave(QStringLiteral("gindaT cvlilebebis damaxsovreba?"), QString(),
-                          kIconProjectQuestion)) {
-        case SaveChoice::Save:
-            if (SaveDocuments(QString(), -1) != SaveOutcome::Done)
-                return;
-            break;
-        case SaveChoice::Discard:
-            break;
-        case SaveChoice::Cancel:
-            return;
-        }
-    }
+    if (state().unsavedWork() &&
+        !savedOrDiscarded(QStringLiteral("gindaT cvlilebebis damaxsovreba?"), QString(),
+                          kIconProjectQuestion,
+                          [&] { return SaveDocuments(QString(), -1) == SaveOutcome::Done; }))
+        return;
     closeAll();
     m_documents.enableSave(false);
     m_documents.enableSaveAs(false);

@@ -120,6 +120,8 @@ void TreeCommands::Treefulen()
 {
     if (state().Docs().Count() == 0)
         return;
+    // With documents open, the tree shows which one the editor holds: the caption names none.
+    m_documents.showPlainCaption();
     showNodes();
     if (QTreeWidgetItem* fifth = m_view.nodeAt(5))
         m_tree.scrollToItem(fifth);
@@ -190,7 +192,7 @@ void TreeCommands::TV_DblClick()
         QStringLiteral("BMP"), QStringLiteral("WMF"), QStringLiteral("DIB"), QStringLiteral("JPG"),
         QStringLiteral("GIF"), QStringLiteral("EMF"), QStringLiteral("ICO")};
     if (previewed.contains(extensionOf(item.FileTitle).toUpper()))
-        m_context.showPicture(item.filepath);
+        m_documents.showPicture(item.filepath);
     else
         ShellOpen(item.filepath, &m_context.owner());
 }

@@ -3,6 +3,7 @@
 #include "platform/bytetext.h"
 #include "platform/clipboard.h"
 #include "platform/packedcolour.h"
+#include "platform/textfile.h"
 #include "platform/twips.h"
 
 #include <QFile>
@@ -445,25 +446,12 @@ int EditorControl::TextHeight(const QString& text) const
     return fontMetrics().lineSpacing() * int(text.count(QLatin1String("\r\n")) + 1);
 }
 
-bool EditorControl::LoadFile(const QString& path, QString* error)
+FileStatus EditorControl::LoadFile(const QString& path)
 {
-    const auto fail = [error](const QString& reason) {
-        if (error)
-            *error = reason;
-        return false;
-    };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot open the file: ") + file.errorString());
-    if (file.size() > kLargestTextFile)
-        return fail(QStringLiteral("the file is too large to edit"));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("cannot read the file: ") + file.errorString());
-    if (bytes.contains('\0'))
-        return fail(QStringLiteral("the file holds a NUL byte, so it is not text"));
-    setText(bytesToText(bytes));
-    return true;
+    const TextFileRead read = readTextFile(path);
+    if (read.status == FileStatus::Readable)
+        setText(read.text);
+    return read.status;
 }
 
 // ---- Keys ------------------------------------------------------------------------------

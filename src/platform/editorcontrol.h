@@ -5,6 +5,7 @@
 // program's commands expect; the widget itself shows the bytes through a display map.
 
 #include "platform/displaymap.h"
+#include "platform/textfile.h"
 
 #include <QPlainTextEdit>
 
@@ -97,10 +98,10 @@ public:
     // widget shortcut sees them.
     void setKeysBeforeShortcuts(std::function<bool(int keyCode, int shift)> taken);
 
-    // Loads a file as byte text, one character per byte, as setText does. A missing or
-    // unreadable file, or one holding a NUL byte (not text), loads nothing and says why in
-    // *error.
-    bool LoadFile(const QString& path, QString* error = nullptr);
+    // Loads a file as byte text, one character per byte, as setText does, read as the
+    // documents are. Anything but Readable (missing, unreadable, not text, too large)
+    // loads nothing.
+    FileStatus LoadFile(const QString& path);
 
 signals:
     // Both also for changes the program makes itself; SelChange once per move of the caret

@@ -127,6 +127,19 @@ TEST_F(MainWindow, TheTabStripSwitchesPages)
     EXPECT_FALSE(ui.Pfile->isVisible());
 }
 
+TEST_F(MainWindow, TheTabCaptionsShowWholeBesideTheButtonsAtEverySize)
+{
+    auto window = shownWindow();
+    const FrameControls ui(*window);
+    for (const QSize size : {QSize(500, 400), QSize(1000, 700), QSize(1800, 1000)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        // A strip narrower than its tabs want shortens their captions.
+        EXPECT_GE(ui.TAB1->width(), ui.TAB1->sizeHint().width()) << size.width();
+        EXPECT_LT(ui.TAB1->geometry().right(), ui.Cadd->x()) << size.width();
+    }
+}
+
 TEST_F(MainWindow, TheSplitterStopsAtItsLeftBoundAndIsPutBackOnRelease)
 {
     auto window = shownWindow();

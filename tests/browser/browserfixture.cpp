@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kPatienceMs = 10000;
 
-Browser* browser = nullptr;
+Browser* sharedBrowser = nullptr;
 
 // Made when the tests start, gone before the application ends.
 class BrowserEnvironment : public testing::Environment
@@ -20,14 +20,14 @@ class BrowserEnvironment : public testing::Environment
 public:
     void SetUp() override
     {
-        browser = new Browser;
-        browser->resize(640, 480);
-        browser->show();
+        sharedBrowser = new Browser;
+        sharedBrowser->resize(640, 480);
+        sharedBrowser->show();
     }
     void TearDown() override
     {
-        delete browser;
-        browser = nullptr;
+        delete sharedBrowser;
+        sharedBrowser = nullptr;
     }
 };
 
@@ -38,12 +38,12 @@ public:
 
 Browser& testBrowser()
 {
-    return *browser;
+    return *sharedBrowser;
 }
 
-bool loaded(const std::function<void()>& start)
+bool loaded(const std::function<void()>& start, Browser& browser)
 {
-    QSignalSpy finished(browser, &Browser::loadFinished);
+    QSignalSpy finished(&browser, &Browser::loadFinished);
     start();
     if (finished.isEmpty())
         finished.wait(kPatienceMs);
@@ -52,10 +52,10 @@ bool loaded(const std::function<void()>& start)
 
 bool navigated(const QString& path)
 {
-    return loaded([&] { browser->navigate(path); });
+    return loaded([&] { sharedBrowser->navigate(path); });
 }
 
-QVariant evaluate(const QString& script)
+QVariant evaluate(const QString& script, Browser& browser)
 {
     // The answer may come after a timed-out wait: it then lands in state nobody waits on.
     struct Answer
@@ -65,7 +65,7 @@ QVariant evaluate(const QString& script)
         QEventLoop loop;
     };
     auto answer = std::make_shared<Answer>();
-    browser->runScript(script, [answer](const QVariant& value) {
+    browser.runScript(script, [answer](const QVariant& value) {
         answer->value = value;
         answer->given = true;
         answer->loop.quit();

@@ -9,9 +9,10 @@
 
 Browser& testBrowser();
 
-// Whether the next page load finished, successfully, within a few seconds; start is what
-// starts it (a navigation, a click through script).
-bool loaded(const std::function<void()>& start);
+// Whether the next page load of browser finished, successfully, within a few seconds; start
+// is what starts it (a navigation, a click through script).
+bool loaded(const std::function<void()>& start, Browser& browser = testBrowser());
 bool navigated(const QString& path);
-// The value of a script in the shown page; invalid when it gives none within a few seconds.
-QVariant evaluate(const QString& script);
+// The value of a script in the page browser shows; invalid when it gives none within a few
+// seconds.
+QVariant evaluate(const QString& script, Browser& browser = testBrowser());

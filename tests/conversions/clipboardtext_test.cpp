@@ -52,6 +52,25 @@ TEST(EncodeAndCopy, ShowsStrayEightBitBytesAsTheEditorDoes)
               georgianLetters(QStringLiteral("a")) + QStringLiteral(" ") + QChar(u'\x00C0'));
 }
 
+TEST(EncodeAndCopy, KeepsTheCharacterFEFFWhereverItsBytesStand)
+{
+    const QChar feff(u'\xFEFF');
+    const QString letterA = georgianLetters(QStringLiteral("a"));
+    const struct
+    {
+        QString selection;
+        QString expected;
+    } cases[] = {
+        // At the start, after a stray 8-bit byte, and between letters.
+        {byteText({0xEF, 0xBB, 0xBF}) + QStringLiteral("a"), feff + letterA},
+        {byteText({0xC0, 0xEF, 0xBB, 0xBF}), QChar(u'\x00C0') + QString(feff)},
+        {QStringLiteral("a") + byteText({0xEF, 0xBB, 0xBF, 0xEF, 0xBB, 0xBF}) + QStringLiteral("a"),
+         letterA + feff + feff + letterA},
+    };
+    for (const auto& [selection, expected] : cases)
+        EXPECT_EQ(encodeAndCopyClipboardText(selection, latinMap()), expected) << hexOf(selection);
+}
+
 TEST(Utf8Text, DecodesEveryWellFormedSequence)
 {
     const QString text = QStringLiteral("x") + QChar(u'\x00E9') + QChar(u'\x20AC') +

@@ -182,6 +182,34 @@ TEST(TableConversion, CharactersBeyondTheByteRangePassThrough)
     EXPECT_EQ(trie.apply(text), QStringLiteral("a") + letter + QStringLiteral("q") + letter);
 }
 
+TEST(TableConversion, SourcesUsingAll256ByteValuesAreEachTheirOwn)
+{
+    // Every byte its own letter beyond the byte range, so that the entry-by-entry reference
+    // never meets its own output; alone (a map from byte to text) and after a source of two
+    // bytes (the trie).
+    QStringList bytes;
+    QStringList letters;
+    for (int b = 0; b < 256; ++b) {
+        bytes << byteText({b});
+        letters << QString(QChar(char16_t(0x1000 + b)));
+    }
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    const QString text = bytesToText(all + all) + byteText({0xFF, 0x00, 0xFF, 0x00});
+    const struct
+    {
+        QStringList sources;
+        QStringList targets;
+    } tables[] = {
+        {bytes, letters},
+        {QStringList{byteText({0x00, 0xFF})} + bytes, QStringList{QStringLiteral("X")} + letters}};
+    for (const auto& [sources, targets] : tables)
+        EXPECT_EQ(TableConversion(sources, targets).apply(text),
+                  replaceEntryByEntry(text, sources, targets))
+            << sources.size() << " sources";
+}
+
 TEST(TableConversionAgainstEntryByEntry, TheCommandsUseTwelvePairs)
 {
     EXPECT_EQ(tablePairsInUse().size(), 12);
@@ -228,6 +256,19 @@ TEST(TableConversionAgainstEntryByEntry, AgreesOnEveryByteInARow)
         all += char(b);
     for (const TablePair& pair : tablePairsInUse())
         ASSERT_NO_FATAL_FAILURE(expectSameAsEntryByEntry(pair, bytesToText(all + all)));
+}
+
+TEST(TableConversionAgainstEntryByEntry, EncodingTheEightBitLayoutAsUtf8IsNoPairInUse)
+{
+    // Entry by entry, letter 30's byte E1 (a later source) is replaced again inside every
+    // earlier letter's UTF-8 target: the one pass is not that, and no command asks for it.
+    const TablePair eightBitToUtf8{CodeTable::QARTULI_KELMORADE, CodeTable::QARTULI_TEXT_UTF8};
+    const QString letter0 = byteText({0xC0});
+    EXPECT_EQ(hexOf(tableConversion(eightBitToUtf8.source, eightBitToUtf8.target).apply(letter0)),
+              "E1 83 90");
+    EXPECT_NE(hexOf(replaceEntryByEntry(letter0, QARTULI_KELMORADE, QARTULI_TEXT_UTF8)),
+              "E1 83 90");
+    EXPECT_FALSE(tablePairsInUse().contains(eightBitToUtf8));
 }
 
 TEST(TableConversionAgainstEntryByEntry, DecodingIntoTheEightBitLayoutJoinsLetter30WithStrayBytes)

@@ -28,17 +28,15 @@ const QString kCloseQuestion =
 
 // --- New documents ---------------------------------------------------------------------
 
-TEST_F(Closing, ANewPageRightAfterStartMakesTwoChangedDocuments)
+TEST_F(Closing, ANewPageRightAfterStartIsTheOnlyDocument)
 {
+    // The empty, unnamed start text is nothing to keep: it becomes no document.
     commands.saving().mnunewF_Click(0);
-    ASSERT_EQ(state().Docs().Count(), 2);
-    EXPECT_EQ(item(0).FileTitle, QStringLiteral("nosaved0.TXT"));
-    EXPECT_EQ(item(0).Value, QString());
-    EXPECT_EQ(item(1).FileTitle, QStringLiteral("nosaved1.HTML"));
+    ASSERT_EQ(state().Docs().Count(), 1);
+    EXPECT_EQ(item(0).FileTitle, QStringLiteral("nosaved0.HTML"));
     EXPECT_EQ(item(0).Changed, -1);
-    EXPECT_EQ(item(1).Changed, -1);
-    EXPECT_EQ(state().DocIndex(), 1);
-    EXPECT_EQ(window.TV->currentItem(), node(1));
+    EXPECT_EQ(state().DocIndex(), 0);
+    EXPECT_EQ(window.TV->currentItem(), node(0));
     EXPECT_TRUE(saveEnabled());
     EXPECT_TRUE(rulesHold());
 }
@@ -128,26 +126,26 @@ TEST_F(Closing, ADocumentStaysOpenWhenItsSaveIsCancelledOrFails)
     commands.saving().mnunewF_Click(2);
     type(QStringLiteral("new text"));
     ScriptedPrompts prompts({QStringLiteral("6"), QString()});
-    closeNode(1);
+    closeNode(0);
     EXPECT_EQ(prompts.asked()[1].kind, QStringLiteral("save"));
-    EXPECT_EQ(prompts.asked()[1].proposedName, QStringLiteral("nosaved1.TXT"));
-    EXPECT_EQ(state().Docs().Count(), 2);
+    EXPECT_EQ(prompts.asked()[1].proposedName, QStringLiteral("nosaved0.TXT"));
+    EXPECT_EQ(state().Docs().Count(), 1);
 
     prompts.answer(QStringLiteral("6"));
     prompts.answer(unwritable(QStringLiteral("x.txt")));
     prompts.answer(QStringLiteral("6"));
-    closeNode(1);
+    closeNode(0);
     EXPECT_EQ(prompts.asked().last().prompt,
               QStringLiteral("racxa ver moxda Cawera.\r\nSeamowme sad iwer da ras iwer!"));
-    EXPECT_EQ(state().Docs().Count(), 2);
+    EXPECT_EQ(state().Docs().Count(), 1);
     EXPECT_EQ(editorText(), QStringLiteral("new text"));
 
     const QString chosen = path(QStringLiteral("chosen.txt"));
     prompts.answer(QStringLiteral("6"));
     prompts.answer(chosen);
-    closeNode(1);
+    closeNode(0);
     EXPECT_EQ(readFile(chosen), QByteArray("new text"));
-    EXPECT_EQ(state().Docs().Count(), 1);
+    EXPECT_EQ(state().Docs().Count(), 0);
     EXPECT_TRUE(rulesHold());
 }
 

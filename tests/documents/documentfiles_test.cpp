@@ -63,16 +63,16 @@ TEST(DocumentFiles, AreReadByteForByteAndRefusedWhenNotText)
     TestFolders folders;
     const QString text = folders.root() + QStringLiteral("/a.html");
     writeFile(text, QByteArray("\xC0\xE4 a\r\nb\xFF"));
-    const DocumentFileRead read = readDocumentFile(text);
+    const TextFileRead read = readTextFile(text);
     EXPECT_EQ(read.status, FileStatus::Readable);
     EXPECT_EQ(read.text, QStringLiteral("\u00C0\u00E4 a\r\nb\u00FF"));
 
     const QString binary = folders.root() + QStringLiteral("/b.html");
     writeFile(binary, QByteArray("PK\x03\x04\0\0", 6));
-    EXPECT_EQ(readDocumentFile(binary).status, FileStatus::NotText);
-    EXPECT_EQ(readDocumentFile(folders.root() + QStringLiteral("/none.html")).status,
+    EXPECT_EQ(readTextFile(binary).status, FileStatus::NotText);
+    EXPECT_EQ(readTextFile(folders.root() + QStringLiteral("/none.html")).status,
               FileStatus::Missing);
-    EXPECT_EQ(readDocumentFile(folders.root()).status, FileStatus::Unreadable);
+    EXPECT_EQ(readTextFile(folders.root()).status, FileStatus::Unreadable);
     EXPECT_EQ(fileStatus(binary), FileStatus::Readable);
     EXPECT_EQ(refusalMessage(FileStatus::Missing), QStringLiteral("faili ver moiZebna."));
     EXPECT_EQ(refusalMessage(FileStatus::Readable), QString());

@@ -5,18 +5,26 @@
 #include "core/progprops.h"
 #include "documents/documentcommands.h"
 #include "documents/opencommands.h"
+#include "documents/opentreeview.h"
+#include "documents/treecommands.h"
 #include "invariants.h"
 #include "menus/menuregistry.h"
 #include "platform/editorcontrol.h"
 #include "platform/settingsstore.h"
 #include "support/framecontrols.h"
+#include "support/ownboxuser.h"
+#include "support/recordingshell.h"
 #include "support/scriptedprompts.h"
 #include "support/testfolders.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -46,6 +54,30 @@ protected:
     {
         return window.findChild<QAction*>(QString::fromLatin1(name));
     }
+    // A menu command, as the user chooses it.
+    void run(const char* command) { window.registry().action(command)->trigger(); }
+    void ofnen(const QString& path) { window.subsystems().documents->opening().ofnen(path); }
+    // The user types at the end of the editor's text.
+    void type(const QString& text)
+    {
+        EditorControl* editor = frameOf(window).T1;
+        editor->setSelStart(editor->TextLength());
+        editor->setSelText(text);
+    }
+    // Selects a document's node in the tree, as a click on it does.
+    void selectNode(qint16 index)
+    {
+        QTreeWidget* tree = frameOf(window).TV;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            if (OpenFilesTreeView::tagOf(*it) == index)
+                tree->setCurrentItem(*it);
+        }
+    }
+    QString caption(const QString& path) const
+    {
+        return QStringLiteral("Kelmora [") + path + QLatin1Char(']');
+    }
+    const DocumentState& state() { return window.documents(); }
 
     TestFolders folders;
     FrmH window;
@@ -138,4 +170,208 @@ TEST_F(MainWindowDocuments, AFailedSaveKeepsTheWindowAndEveryDocument)
     EXPECT_FALSE(window.close());
     EXPECT_EQ(frameOf(window).T1->Text(), QStringLiteral("typed"));
     EXPECT_EQ(window.documents().EditorChanged(), -1);
+}
+
+TEST_F(MainWindowDocuments, FtpUploadInTheExtrasMenuShowsTheUploadWindowModally)
+{
+    QAction* mnuftp = action("mnuftp");
+    ASSERT_NE(mnuftp, nullptr);
+    EXPECT_EQ(mnuftp->text(), QStringLiteral("FTP Upload"));
+    EXPECT_TRUE(window.registry().menu("mnuExtras").actions().contains(mnuftp));
+
+    QString shown;
+    QTimer::singleShot(0, &window, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        shown = modal ? modal->windowTitle() : QString();
+        if (modal)
+            modal->close();
+    });
+    mnuftp->trigger();
+    EXPECT_EQ(shown, QStringLiteral("FTP Upload"));
+    EXPECT_TRUE(QFileInfo::exists(folders.path(QStringLiteral("FTP.ini"))))
+        << "its accounts were read, the missing file created empty";
+}
+
+// --- One file, one document ------------------------------------------------------------
+
+TEST_F(MainWindowDocuments, AFileIsOneDocumentHoweverItsPathIsWritten)
+{
+    ASSERT_TRUE(QDir(folders.root()).mkdir(QStringLiteral("sub")));
+    const QString a = file(QStringLiteral("a.html"), "a");
+    const QString roundabout = folders.root() + QStringLiteral("/sub/../a.html");
+    const QString link = folders.root() + QStringLiteral("/link.html");
+    ASSERT_TRUE(QFile::link(a, link));
+    window.comandopen(roundabout, QString());
+    EXPECT_EQ(window.windowTitle(), caption(a));
+    type(QStringLiteral(" typed"));
+
+    // The Open command knows the single file by its plain path: it offers to reload it.
+    ScriptedPrompts prompts({a, QStringLiteral("7")});
+    run("mnuOpen");
+    ASSERT_EQ(prompts.asked().size(), 2);
+    EXPECT_EQ(prompts.asked()[1].prompt,
+              QStringLiteral("es faili ukve gaxsnilia.\r\ngindaT misi axlidan gaxsna?"));
+    EXPECT_EQ(state().DocsMode(), 0);
+
+    // Once documents are open, every way of naming the file leads to its one document.
+    ofnen(file(QStringLiteral("b.html"), "b"));
+    for (const QString& name : {a, roundabout, link})
+        ofnen(name);
+    ASSERT_EQ(state().Docs().Count(), 2);
+    EXPECT_EQ(state().Docs().Item(0).filepath, a);
+    EXPECT_EQ(state().DocIndex(), 0);
+
+    // So no stale copy is written back over the edit.
+    prompts.answer(QStringLiteral("7"));
+    run("mnuSave");
+    EXPECT_EQ(readFile(a), QByteArray("a typed"));
+    EXPECT_EQ(readFile(folders.root() + QStringLiteral("/b.html")), QByteArray("b"));
+}
+
+TEST_F(MainWindowDocuments, ClosingAnUntitledDocumentNeverWritesOverAnotherDocumentsFile)
+{
+    const QString a = file(QStringLiteral("a.html"), "a");
+    const QString b = file(QStringLiteral("b.html"), "b");
+    ofnen(a);
+    ofnen(b);
+    run("mnunewF2");
+    type(QStringLiteral("new text"));
+    selectNode(2);
+    // Save? yes, as the open a.html: refused and said; the document stays.
+    ScriptedPrompts prompts({QStringLiteral("6"), a, QStringLiteral("6")});
+    frameOf(window).Cdel->click();
+    ASSERT_EQ(prompts.asked().size(), 3);
+    EXPECT_EQ(prompts.asked()[2].prompt,
+              QStringLiteral("es faili sxva dokumentSic aris gaxsnili da ar Caiwera."));
+    EXPECT_EQ(readFile(a), QByteArray("a"));
+    ASSERT_EQ(state().Docs().Count(), 3);
+    EXPECT_EQ(state().Docs().Item(2).Value, QStringLiteral("new text"));
+}
+
+// --- What is written, and when ---------------------------------------------------------
+
+TEST_F(MainWindowDocuments, DecodedUtf8TextIsWrittenOnlyWhereTheUserChooses)
+{
+    // "Kelmora", the Georgian word "qarTuli" in UTF-8 and "text".
+    const QByteArray utf8 = "Kelmora \xE1\x83\xA5\xE1\x83\x90\xE1\x83\xA0\xE1\x83\x97\xE1\x83\xA3"
+                            "\xE1\x83\x9A\xE1\x83\x98 text\r\n";
+    const QString source = file(QStringLiteral("u.txt"), utf8);
+    const QString chosen = folders.root() + QStringLiteral("/chosen.txt");
+
+    // Into the single-file state: the caption names the source, the first save asks.
+    ScriptedPrompts prompts({source});
+    run("mnuUnopen");
+    EXPECT_EQ(frameOf(window).T1->Text(), QStringLiteral("Kelmora qarTuli text"));
+    EXPECT_EQ(window.windowTitle(), caption(source));
+    type(QStringLiteral(" more"));
+    prompts.answer(QString());
+    run("mnuSave");
+    EXPECT_EQ(prompts.asked().last().kind, QStringLiteral("save")) << "cancelled";
+    prompts.answer(chosen);
+    run("mnuSave");
+    EXPECT_EQ(readFile(chosen), QByteArray("Kelmora qarTuli text more"));
+    EXPECT_EQ(readFile(source), utf8);
+
+    // Beside open documents: a document of its own, without a file.
+    ofnen(file(QStringLiteral("b.html"), "b"));
+    prompts.answer(source);
+    run("mnuUnopen");
+    type(QStringLiteral("!"));
+    const QString second = folders.root() + QStringLiteral("/second.txt");
+    prompts.answer(QStringLiteral("7"));
+    prompts.answer(second);
+    run("mnuSave");
+    EXPECT_EQ(prompts.asked().last().proposedName, QStringLiteral("nosaved2.TXT"));
+    EXPECT_EQ(readFile(second), QByteArray("Kelmora qarTuli text!"));
+    EXPECT_EQ(readFile(source), utf8);
+}
+
+TEST_F(MainWindowDocuments, ANewPageAtTheStartIsTheOneDocumentToSave)
+{
+    run("mnunewF0");
+    type(QStringLiteral("<p>page</p>"));
+    const QString page = folders.root() + QStringLiteral("/page.html");
+    // A project of the open files? no; then the one save dialog, for the page.
+    ScriptedPrompts prompts({QStringLiteral("7"), page});
+    run("mnuSave");
+    ASSERT_EQ(prompts.asked().size(), 2);
+    EXPECT_EQ(prompts.asked()[1].proposedName, QStringLiteral("nosaved0.HTML"));
+    EXPECT_EQ(readFile(page), QByteArray("<p>page</p>"));
+    EXPECT_EQ(state().Docs().Count(), 1);
+}
+
+TEST_F(MainWindowDocuments, AFileOpenedAndNotEditedIsNeitherAskedAboutNorWritten)
+{
+    const QString a = file(QStringLiteral("a.html"), "a");
+    const QString b = file(QStringLiteral("b.html"), "b");
+    ScriptedPrompts prompts({a, b});
+    run("mnuOpen");
+    type(QStringLiteral(" typed"));
+    run("mnuOpen");
+    // Another program changes b.html meanwhile; saving everything leaves it as it is now.
+    writeFile(b, "newer");
+    prompts.answer(QStringLiteral("7"));
+    run("mnuSave");
+    EXPECT_EQ(readFile(a), QByteArray("a typed"));
+    EXPECT_EQ(readFile(b), QByteArray("newer"));
+    const qsizetype asked = prompts.asked().size();
+    selectNode(1);
+    frameOf(window).Cdel->click();
+    EXPECT_EQ(prompts.asked().size(), asked) << "closing it asks nothing";
+    EXPECT_EQ(state().Docs().Count(), 1);
+}
+
+// --- What the window says --------------------------------------------------------------
+
+TEST_F(MainWindowDocuments, TheCaptionNamesAFileOnlyInTheSingleFileState)
+{
+    const QString a = file(QStringLiteral("a.html"), "a");
+    window.comandopen(a, QString());
+    EXPECT_EQ(window.windowTitle(), caption(a));
+    ofnen(file(QStringLiteral("b.html"), "b"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Kelmora"));
+    window.subsystems().documents->tree().showDocument(0);
+    EXPECT_EQ(frameOf(window).T1->Text(), QStringLiteral("a"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Kelmora"));
+}
+
+TEST_F(MainWindowDocuments, APictureOrAProgramThatCannotBeShownIsSaid)
+{
+    RecordingShell shell;
+    shell.succeeds = false;
+    const QString picture = file(QStringLiteral("p.gif"), "no picture");
+    ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("6")});
+    ofnen(picture);
+    ofnen(file(QStringLiteral("s.wav"), "no sound"));
+    selectNode(0);
+    window.subsystems().documents->tree().TV_DblClick();
+    ASSERT_EQ(prompts.asked().size(), 3);
+    EXPECT_EQ(prompts.asked()[0].prompt, QStringLiteral("suraTis Cveneba ver moxerxda."));
+    EXPECT_EQ(prompts.asked()[1].prompt, QStringLiteral("programis gaSveba ver moxerxda."));
+    EXPECT_EQ(prompts.asked()[2].prompt, QStringLiteral("suraTis Cveneba ver moxerxda."));
+    EXPECT_EQ(state().Docs().Count(), 2) << "both stay listed";
+}
+
+// --- The own box ---------------------------------------------------------------------
+
+TEST_F(MainWindowDocuments, EnterAtTheQuitQuestionSavesWhateverTheBoxLastAnswered)
+{
+    const QString a = file(QStringLiteral("a.html"), "a");
+    const QString b = file(QStringLiteral("b.html"), "b");
+    ofnen(a);
+    ofnen(b);
+    type(QStringLiteral(" dropped"));
+    using User = OwnBoxUser;
+    // Close b.html: save? no. Quit: save? Enter. A project of the open files? no.
+    User user({User::click(1), User::pressEnter(), User::click(1)});
+    selectNode(1);
+    frameOf(window).Cdel->click();
+    ASSERT_EQ(state().Docs().Count(), 1);
+    type(QStringLiteral(" kept"));
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(readFile(a), QByteArray("a kept"));
+    EXPECT_EQ(readFile(b), QByteArray("b"));
+    EXPECT_EQ(user.titles(), QStringList({QStringLiteral("Close"), QStringLiteral("Kelmora"),
+                                          QStringLiteral("Kelmora")}))
+        << "titles are Latin text";
 }

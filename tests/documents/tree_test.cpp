@@ -214,13 +214,13 @@ TEST_F(Tree, RenamingAnUnsavedDocumentChangesItsTitleOnly)
 {
     commands.saving().mnunewF_Click(2);
     commands.saving().mnunewF_Click(0);
-    ASSERT_EQ(item(2).FileTitle, QStringLiteral("nosaved2.HTML"));
-    editLabel(2, QStringLiteral("start"));
-    EXPECT_EQ(item(2).FileTitle, QStringLiteral("start.HTML"));
-    editLabel(2, QStringLiteral("notes.txt"));
-    EXPECT_EQ(item(2).FileTitle, QStringLiteral("notes.txt"));
-    EXPECT_EQ(item(2).filepath, QString());
-    EXPECT_EQ(node(2)->text(0), QStringLiteral("notes.txt"));
+    ASSERT_EQ(item(1).FileTitle, QStringLiteral("nosaved1.HTML"));
+    editLabel(1, QStringLiteral("start"));
+    EXPECT_EQ(item(1).FileTitle, QStringLiteral("start.HTML"));
+    editLabel(1, QStringLiteral("notes.txt"));
+    EXPECT_EQ(item(1).FileTitle, QStringLiteral("notes.txt"));
+    EXPECT_EQ(item(1).filepath, QString());
+    EXPECT_EQ(node(1)->text(0), QStringLiteral("notes.txt"));
 }
 
 // --- The tree's menu -------------------------------------------------------------------

@@ -508,8 +508,7 @@ TEST(EditorControlFiles, LoadFileReadsEveryByteAndNormalisesLineBreaks)
     const QString path = folders.path(QStringLiteral("page.html"));
     writeFile(path, "a\r\nb\rc\n\xA0\xC0");
     EditorControl editor;
-    QString error;
-    ASSERT_TRUE(editor.LoadFile(path, &error)) << error.toStdString();
+    ASSERT_EQ(editor.LoadFile(path), FileStatus::Readable);
     EXPECT_EQ(editor.Text(), bytes("a\r\nb\r\nc\r\n\xA0\xC0"));
 }
 
@@ -520,13 +519,9 @@ TEST(EditorControlFiles, BinaryOrMissingFilesLoadNothing)
     writeFile(binary, QByteArray("GIF\0\x01", 5));
     EditorControl editor;
     editor.setText(bytes("keep"));
-    QString error;
-    EXPECT_FALSE(editor.LoadFile(binary, &error));
-    EXPECT_FALSE(error.isEmpty());
-    error.clear();
-    EXPECT_FALSE(editor.LoadFile(folders.path(QStringLiteral("missing.html")), &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(editor.LoadFile(folders.programFolder()));
+    EXPECT_EQ(editor.LoadFile(binary), FileStatus::NotText);
+    EXPECT_EQ(editor.LoadFile(folders.path(QStringLiteral("missing.html"))), FileStatus::Missing);
+    EXPECT_EQ(editor.LoadFile(folders.programFolder()), FileStatus::Unreadable);
     EXPECT_EQ(editor.Text(), bytes("keep"));
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""A real FTP server on 127.0.0.1 for the upload tests (pyftpdlib).
+"""A real FTP server on a loopback address for the upload tests (pyftpdlib).
 
 It serves one folder to one user, writes the port it listens on to a file once it is
 ready, and logs every command it receives (passwords hidden), every login and every
@@ -24,6 +24,8 @@ def parse_arguments():
     parser.add_argument("--port-file", required=True, help="receives the port when ready")
     parser.add_argument("--log", required=True, help="one line per event")
     parser.add_argument("--wire", help="folder receiving the raw bytes of each upload")
+    parser.add_argument("--host", default="127.0.0.1", help="the loopback address to listen on")
+    parser.add_argument("--port", type=int, default=0, help="0: a port the system chooses")
     parser.add_argument("--user", default="kelmora")
     parser.add_argument("--password", default="secret")
     parser.add_argument("--throttle", type=int, default=0, help="bytes per second received")
@@ -107,7 +109,7 @@ def main():
     Handler.authorizer = authorizer
 
     logging.basicConfig(level=logging.CRITICAL)
-    server = FTPServer(("127.0.0.1", 0), Handler)
+    server = FTPServer((arguments.host, arguments.port), Handler)
     port = server.socket.getsockname()[1]
     ready = arguments.port_file + ".part"
     with open(ready, "w") as port_file:

@@ -26,15 +26,23 @@ TestFtpServer::TestFtpServer(const Options& options)
     folder.mkpath(QStringLiteral("wire"));
     const QString portFile = folder.filePath(QStringLiteral("port"));
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(kPython,
-                    {kServerScript, QStringLiteral("--root"), root(), QStringLiteral("--port-file"),
-                     portFile, QStringLiteral("--log"), folder.filePath(QStringLiteral("log")),
-                     QStringLiteral("--wire"), folder.filePath(QStringLiteral("wire")),
-                     QStringLiteral("--user"), options.user, QStringLiteral("--password"),
-                     options.password, QStringLiteral("--throttle"),
-                     QString::number(options.bytesPerSecond), QStringLiteral("--drop-after"),
-                     QString::number(options.dropAfter), QStringLiteral("--stall-after"),
-                     QString::number(options.stallAfter)});
+    const std::pair<const char*, QString> values[] = {
+        {"--root", root()},
+        {"--port-file", portFile},
+        {"--host", options.host},
+        {"--port", QString::number(options.port)},
+        {"--log", folder.filePath(QStringLiteral("log"))},
+        {"--wire", folder.filePath(QStringLiteral("wire"))},
+        {"--user", options.user},
+        {"--password", options.password},
+        {"--throttle", QString::number(options.bytesPerSecond)},
+        {"--drop-after", QString::number(options.dropAfter)},
+        {"--stall-after", QString::number(options.stallAfter)},
+    };
+    QStringList arguments{kServerScript};
+    for (const auto& [name, value] : values)
+        arguments << QLatin1String(name) << value;
+    m_process.start(kPython, arguments);
 
     // The script writes its port once it listens.
     const QDeadlineTimer deadline(kStartMilliseconds);

@@ -5,16 +5,18 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// A real FTP server for one test: pyftpdlib under /usr/bin/python3 on 127.0.0.1, on a port
-// the system chose, serving a fresh temporary folder to one user. The server logs each
-// command (passwords hidden), "login USER", "login failed USER", "received PATH TYPE" and
-// "incomplete PATH"; the raw bytes of upload n arrive in wire(n). It is stopped by its
-// process id when the object goes, or earlier with stop().
+// A real FTP server for one test: pyftpdlib under /usr/bin/python3 on 127.0.0.1 (or another
+// loopback address), on a port the system chose (or a given one), serving a fresh temporary
+// folder to one user. The server logs each command (passwords hidden), "login USER", "login
+// failed USER", "received PATH TYPE" and "incomplete PATH"; the raw bytes of upload n arrive
+// in wire(n). It is stopped by its process id when the object goes, or earlier with stop().
 class TestFtpServer
 {
 public:
     struct Options
     {
+        QString host = QStringLiteral("127.0.0.1");
+        quint16 port = 0; // 0: one the system chooses
         QString user = QStringLiteral("kelmora");
         QString password = QStringLiteral("secret");
         qint64 bytesPerSecond = 0; // receive no faster than this; 0: no limit

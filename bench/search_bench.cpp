@@ -1,0 +1,192 @@
+// The search over open documents with 2,000 documents of 20 KB open (HTML mixing Latin with
+// 8-bit Georgian and Russian letters), searched all together: find all of a Latin term with
+// about 50 hits per document, exact and through the fold table, replace all of it, and find
+// next through all documents for a term found once in each, with 200 and with 2,000
+// documents open. The peers work on the same documents written as 2,000 files: grep -o -F
+// (and -i) for find all, sed for replace all, each timed as a whole run of the program. After
+// Google Benchmark's table it prints "bench: NAME VALUE UNIT": find all and replace all as
+// our time over the peer's, find next in milliseconds per click (flat when the cost of a
+// click does not grow with the number of documents open).
+
+#include "benchmain.h"
+
+#include "editor/searchengine.h"
+#include "platform/bytetext.h"
+#include "platform/filewriter.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kDocuments = 2000;
+constexpr qsizetype kDocumentSize = 20 * 1024;
+constexpr int kRuns = 5;
+const QString kTerm = QStringLiteral("class");       // in every span tag: about 50 a document
+const QString kOnceTerm = QStringLiteral("kelmora"); // once in the middle of every document
+
+// The open documents, the editor showing the first.
+class OpenDocuments : public SearchDocuments
+{
+public:
+    explicit OpenDocuments(int count)
+    {
+        QString text = htmlDocument(kDocumentSize);
+        text.insert(text.indexOf(QStringLiteral("\r\n"), kDocumentSize / 2) + 2,
+                    QStringLiteral("<p>") + kOnceTerm + QStringLiteral("</p>\r\n"));
+        // Each document a text of its own, as open documents are.
+        for (int i = 0; i < count; ++i)
+            m_documents.push_back(
+                {DocumentId(i + 1), text + QStringLiteral("<!-- %1 -->\r\n").arg(i), true});
+    }
+
+    std::vector<SearchDocument> inTreeOrder() const override { return m_documents; }
+    std::vector<SearchDocument> inCollectionOrder() const override { return m_documents; }
+    std::optional<SearchDocument> find(DocumentId id) const override
+    {
+        if (id < 1 || id > m_documents.size())
+            return std::nullopt;
+        return m_documents[id - 1];
+    }
+    std::optional<DocumentId> shown() const override { return 1; }
+    QString editorText() const override { return m_documents.front().text; }
+    qint32 selStart() const override { return 0; }
+    qint32 selLength() const override { return 0; }
+
+private:
+    std::vector<SearchDocument> m_documents;
+};
+
+const OpenDocuments& documents()
+{
+    static const OpenDocuments open(kDocuments);
+    return open;
+}
+
+// The same documents as files, for the peers.
+const QStringList& documentFiles()
+{
+    static QTemporaryDir folder;
+    static const QStringList files = [] {
+        QStringList paths;
+        for (const SearchDocument& document : documents().inCollectionOrder()) {
+            paths << folder.filePath(QStringLiteral("doc%1.html").arg(document.id));
+            writeWholeFile(paths.last(), textToBytes(document.text));
+        }
+        return paths;
+    }();
+    return files;
+}
+
+SearchEngine engineFor(const QString& term, bool matchCase)
+{
+    SearchEngine engine;
+    engine.setOptions({term, true, matchCase, false, false});
+    return engine;
+}
+
+void findAll(benchmark::State& state, bool matchCase)
+{
+    SearchEngine engine = engineFor(kTerm, matchCase);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(engine.findAll(documents()));
+    state.counters["hits"] = double(engine.hits().size());
+}
+
+// The new texts stay until the next replace has made its own, as the documents keep the
+// texts they are given until the next change.
+void replaceAll(benchmark::State& state)
+{
+    SearchEngine engine = engineFor(kTerm, true);
+    ReplaceAllResult kept;
+    for (auto _ : state) {
+        kept = engine.replaceAll(documents(), QStringLiteral("klass"));
+        benchmark::DoNotOptimize(kept);
+    }
+    state.counters["replaced"] = kept.count;
+}
+
+// One iteration is one click; the walk goes round the documents again and again.
+void findNext(benchmark::State& state, int count)
+{
+    const OpenDocuments open(count);
+    SearchEngine engine = engineFor(kOnceTerm, true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(engine.findNext(open));
+}
+
+// One iteration is one whole run of the program over the files.
+void peerRun(benchmark::State& state, QString program, QStringList arguments)
+{
+    arguments += documentFiles();
+    for (auto _ : state) {
+        QProcess peer;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        peer.setProcessEnvironment(environment);
+        peer.setStandardOutputFile(QProcess::nullDevice());
+        peer.start(program, arguments);
+        if (!peer.waitForFinished(-1) || peer.exitStatus() != QProcess::NormalExit) {
+            state.SkipWithError("the peer did not run");
+            return;
+        }
+    }
+}
+
+void printFigures(const Figures& figures)
+{
+    printRatio(figures, "search_findall_vs_grep", "findall_exact", "grep_F");
+    printRatio(figures, "search_findall_nocase_vs_grep", "findall_nocase", "grep_F_i");
+    printRatio(figures, "search_replaceall_vs_sed", "replaceall", "sed");
+    for (const char* count : {"200", "2000"}) {
+        const auto figure = figures.find(std::string("findnext_") + count);
+        if (figure != figures.end())
+            std::printf("bench: search_findnext_%s %.4f ms\n", count,
+                        figure->second.seconds * 1000);
+    }
+}
+
+void registerBenchmarks()
+{
+    // The documents and their files are made, and searched once, before any timing: the
+    // first search also settles the memory its index takes.
+    documentFiles();
+    engineFor(kTerm, true).findAll(documents());
+    const QString term = kTerm;
+    benchmark::RegisterBenchmark("findall_exact", findAll, true)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(kRuns);
+    benchmark::RegisterBenchmark("findall_nocase", findAll, false)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(kRuns);
+    benchmark::RegisterBenchmark("replaceall", replaceAll)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(kRuns);
+    benchmark::RegisterBenchmark("grep_F", peerRun, QStringLiteral("grep"),
+                                 QStringList{QStringLiteral("-o"), QStringLiteral("-F"), term})
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(kRuns);
+    benchmark::RegisterBenchmark(
+        "grep_F_i", peerRun, QStringLiteral("grep"),
+        QStringList{QStringLiteral("-o"), QStringLiteral("-F"), QStringLiteral("-i"), term})
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(kRuns);
+    benchmark::RegisterBenchmark("sed", peerRun, QStringLiteral("sed"),
+                                 QStringList{QStringLiteral("s/class/klass/g")})
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(kRuns);
+    for (const int count : {200, 2000})
+        benchmark::RegisterBenchmark(("findnext_" + std::to_string(count)).c_str(), findNext, count)
+            ->Unit(benchmark::kMicrosecond);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    return runBenchmarks(argc, argv, registerBenchmarks, printFigures);
+}
