@@ -105,7 +105,7 @@ void CoolMenuStyle::drawControl(ControlElement element, const QStyleOption* opti
         drawBarItem(option, painter, widget);
         return;
     }
-    if (element == CE_MenuEmptyArea) {
+    if (element == CE_MenuEmptyArea || element == CE_MenuBarEmptyArea) {
         painter->fillRect(option->rect, menuColour(option->palette));
         return;
     }
@@ -330,6 +330,10 @@ void CoolMenuStyle::drawBarItem(const QStyleOption* option, QPainter* painter,
 void CoolMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                   QPainter* painter, const QWidget* widget) const
 {
+    if (element == PE_PanelMenuBar) {
+        painter->fillRect(option->rect, menuColour(option->palette));
+        return;
+    }
     if (element == PE_PanelMenu) {
         painter->fillRect(option->rect, menuColour(option->palette));
         qDrawShadePanel(painter, option->rect, option->palette, false, 1);

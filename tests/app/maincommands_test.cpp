@@ -180,8 +180,10 @@ TEST_F(MainWindowMenus, HighlightingAnItemShowsItsHelpAndClosingClearsIt)
     QApplication::processEvents();
     EXPECT_EQ(kMain(), QStringLiteral("   ") + DisplayMap::get(DisplayMapKind::GeorgianIso)
                                                    .toShown(menuHelpText(QStringLiteral("3"))));
-    if (const QByteArray folder = qgetenv("KELMORA_GRAB_FOLDER"); !folder.isEmpty())
+    if (const QByteArray folder = qgetenv("KELMORA_GRAB_FOLDER"); !folder.isEmpty()) {
         file.grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/filemenu.png"));
+        window->menuBar()->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/bar.png"));
+    }
 
     file.hide();
     QApplication::processEvents();

@@ -32,19 +32,6 @@ TEST(OptionRules, TabLengthIsAWholeNumberUpTo255)
         EXPECT_EQ(tabLengthFromText(QString::fromUtf8(text)), length) << text;
 }
 
-TEST(OptionRules, SizeButtonsStopAt31And6)
-{
-    const struct
-    {
-        int size;
-        bool up;
-        int after;
-    } cases[] = {{12, true, 13}, {30, true, 31}, {31, true, 31}, {12, false, 11},
-                 {7, false, 6},  {6, false, 6},  {0, true, 1}};
-    for (const auto& each : cases)
-        EXPECT_EQ(fontSizeAfterPress(each.size, each.up), each.after) << each.size << each.up;
-}
-
 TEST(OptionRules, AnswersBecomeOneLine)
 {
     EXPECT_EQ(asOneLine(QStringLiteral("a\r\nb\rc\nd\r\n\r\ne")), QStringLiteral("a b c d  e"));
