@@ -9,6 +9,7 @@
 #include "core/frmboxa.h"
 #include "core/progprops.h"
 #include "core/sharedroutines.h"
+#include "design/designcommands.h"
 #include "documents/documentcommands.h"
 #include "documents/documentstate.h"
 #include "documents/editorcontroltext.h"
@@ -93,6 +94,7 @@ FrmH::~FrmH()
     // The subsystems hold this window as their context: they go first, while it is whole,
     // and the editor's events find no subscriber while the controls go.
     delete m_mainCommands;
+    delete m_subsystems.design;
     delete m_subsystems.editorEvents;
     delete m_subsystems.upload;
     delete m_subsystems.preview;
@@ -111,6 +113,8 @@ void FrmH::createSubsystems()
     m_subsystems.editorEvents = new EditorEvents(*this);
     m_subsystems.preview = new PreviewCommands(*this);
     m_subsystems.upload = new UploadCommands(*this);
+    m_subsystems.previewValues = &m_subsystems.preview->pages().values();
+    m_subsystems.design = new DesignCommands(*this);
     // Last: its Quit ends the File menu.
     m_mainCommands = new MainCommands(*this);
 

@@ -109,7 +109,7 @@ QString BoxPrompts::saveFileName(QWidget* owner, const QString& title, const QSt
     return runFileDialog(dialog, filter);
 }
 
-std::optional<quint32> BoxPrompts::colorDialog(QWidget* owner, quint32 initial)
+std::optional<quint32> BoxPrompts::chooseColour(QWidget* owner, quint32 initial)
 {
     const QColor chosen = QColorDialog::getColor(unpackedColour(initial), owner);
     if (!chosen.isValid())
@@ -117,7 +117,7 @@ std::optional<quint32> BoxPrompts::colorDialog(QWidget* owner, quint32 initial)
     return packedColour(chosen);
 }
 
-std::optional<FontChoice> BoxPrompts::fontDialog(QWidget* owner, const FontChoice& initial)
+std::optional<FontChoice> BoxPrompts::chooseFont(QWidget* owner, const FontChoice& initial)
 {
     QFont start(initial.family);
     if (initial.pointSize > 0)

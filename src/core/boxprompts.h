@@ -19,8 +19,8 @@ public:
     QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                          const QString& proposedName, const QString& folder) override;
-    std::optional<quint32> colorDialog(QWidget* owner, quint32 initial) override;
-    std::optional<FontChoice> fontDialog(QWidget* owner, const FontChoice& initial) override;
+    std::optional<quint32> chooseColour(QWidget* owner, quint32 initial) override;
+    std::optional<FontChoice> chooseFont(QWidget* owner, const FontChoice& initial) override;
 };
 
 // A filter in the program's form ("Text(*.txt)|*.txt|All Files|*.*") as the file dialog's

@@ -8,6 +8,7 @@
 #include <QString>
 
 class ConversionMenus;
+class DesignCommands;
 class DocumentCommands;
 class DocumentState;
 class EditorControl;
@@ -18,6 +19,7 @@ class PreviewCommands;
 class QTreeWidget;
 class QWidget;
 class UploadCommands;
+struct PreviewValues;
 
 // The status bar's panels: "kMain" (menu help and hints), "SK" (selection length), "SST"
 // (selection start), "SLN" (line) and "KOL" (column).
@@ -35,6 +37,9 @@ struct Subsystems
     EditorEvents* editorEvents = nullptr;
     PreviewCommands* preview = nullptr;
     UploadCommands* upload = nullptr;
+    DesignCommands* design = nullptr;
+    // The browser preview's program-wide values, which the frameset designer sets.
+    PreviewValues* previewValues = nullptr;
 };
 
 class CommandContext

@@ -604,7 +604,7 @@ void frmproperties::Ttablen_Change()
 
 void frmproperties::Cstfont_Click()
 {
-    const std::optional<FontChoice> chosen = prompts().fontDialog(
+    const std::optional<FontChoice> chosen = prompts().chooseFont(
         this, {Props.stfont, Props.stfsiz, Props.bold != 0, Props.italik != 0});
     if (!chosen)
         return;
@@ -639,7 +639,7 @@ void frmproperties::chooseStyle(qint16 bold, qint16 italik, qint16 normal)
 void frmproperties::chooseLanguageFont(const LanguageFont& font)
 {
     const std::optional<FontChoice> chosen =
-        prompts().fontDialog(this, {Props.*font.field, LBstfontsice->text().toInt(), false, false});
+        prompts().chooseFont(this, {Props.*font.field, LBstfontsice->text().toInt(), false, false});
     if (!chosen)
         return;
     Props.*font.field = DisplayMap::get(DisplayMapKind::Latin).fromShown(chosen->family);
@@ -648,7 +648,7 @@ void frmproperties::chooseLanguageFont(const LanguageFont& font)
 
 void frmproperties::chooseColour(const ColourChoice& colour)
 {
-    const std::optional<quint32> chosen = prompts().colorDialog(this, Props.*colour.field);
+    const std::optional<quint32> chosen = prompts().chooseColour(this, Props.*colour.field);
     if (!chosen)
         return;
     Props.*colour.field = *chosen;

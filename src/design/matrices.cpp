@@ -110,8 +110,3 @@ std::optional<QString> matrixSource(const QString& path)
         return std::nullopt;
     return ReadFileText(path);
 }
-
-bool mayPreview(const QUrl& target)
-{
-    return target.isLocalFile() && matrixExists(target.toLocalFile());
-}

@@ -2,12 +2,10 @@
 
 // The page matrices: HTML files in the folder "matricebi" of the program folder that serve as
 // templates for new pages. The list of them with its selection and the rules by which the
-// selection moves when the list is read again; copying a file in, deleting one, and the guard
-// that lets the preview load only existing local files.
+// selection moves when the list is read again; copying a file in and deleting one.
 
 #include <QString>
 #include <QStringList>
-#include <QUrl>
 
 #include <optional>
 
@@ -79,7 +77,3 @@ bool matrixExists(const QString& path);
 // The matrix's text for the source view, the bytes as they are; nothing when it is not an
 // existing readable file.
 std::optional<QString> matrixSource(const QString& path);
-
-// The preview loads a target only when it is a local file that exists: web addresses,
-// missing files and folders never load, also not from links inside a matrix.
-bool mayPreview(const QUrl& target);

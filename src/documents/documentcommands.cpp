@@ -87,6 +87,14 @@ void DocumentCommands::enableSaveAs(bool enabled)
     mnuSaveas->setEnabled(enabled);
 }
 
+void DocumentCommands::showAdded(qint16 index)
+{
+    m_tree->Treefulen();
+    m_tree->selectDocumentNode(index);
+    enableSave(true);
+    enableSaveAs(true);
+}
+
 void DocumentCommands::showCaptionFor(const QString& path)
 {
     if (state().DocsMode())

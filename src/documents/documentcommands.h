@@ -37,6 +37,9 @@ public:
     // Save follows the current document; Save As whether anything can be saved.
     void enableSave(bool enabled);
     void enableSaveAs(bool enabled);
+    // A document was added and is shown: the tree lists it with its node selected, and it
+    // can be saved.
+    void showAdded(qint16 index);
     // The window's caption: in the single-file state with the path of what the editor holds;
     // in the collection state, where the tree shows which document is open, without.
     void showCaptionFor(const QString& path);

@@ -4,6 +4,8 @@
 #include "documents/editortext.h"
 #include "documents/opentree.h"
 
+#include <limits>
+
 namespace {
 
 const QString kNoTextMarker = QStringLiteral("<XXX>");
@@ -225,6 +227,28 @@ qint16 DocumentState::appendShown(const QString& text, const QString& path, cons
     item.Value = m_editor.text();
     m_docIndex = index;
     return index;
+}
+
+qint16 DocumentState::appendMade(const std::vector<MadeDocument>& made, const QString& shownText)
+{
+    const qsizetype adopted = m_docsMode ? 0 : 1;
+    const qsizetype room = std::numeric_limits<qint16>::max() - m_docs.Count() - adopted;
+    if (made.empty() || qsizetype(made.size()) > room)
+        return -1;
+    store();
+    if (!enterCollection(untitledName(m_docs.Count(), untitledExtensionFor(m_editor.text()))))
+        return -1;
+    const auto first = m_docs.Count();
+    for (const MadeDocument& document : made) {
+        m_docs.AddNewIthem(document.text, -1, QString(), QString());
+        Ithem& item = m_docs.Item(qint16(m_docs.Count() - 1));
+        item.FileTitle = document.title;
+        item.Changed = -1;
+        item.FrameSet = document.frameSet;
+    }
+    showText(shownText);
+    m_docIndex = first;
+    return first;
 }
 
 qint16 DocumentState::appendNoText(const QString& path)

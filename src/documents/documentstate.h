@@ -17,8 +17,18 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 class EditorText;
+
+// A document the program itself made: it has no file, is marked changed and stands outside
+// the project.
+struct MadeDocument
+{
+    QString text;
+    QString title;
+    quint8 frameSet = 0; // 0 ordinary, 1 a frameset page, 2 a frame page
+};
 
 class DocumentState
 {
@@ -99,6 +109,12 @@ public:
     // command's untitled name. The new index, or -1 when the collection has no room left.
     qint16 appendShown(const QString& text, const QString& path, const QString& title,
                        bool changed);
+    // Adds the made documents in their order and shows the first with shownText (which may
+    // differ from its own text until the next store step). The current document is stored
+    // first, and single-file work is adopted first as the New command does, so no text of
+    // the user's is replaced. The first new index; -1, with nothing changed, when there are
+    // none or the collection has no room for all of them.
+    qint16 appendMade(const std::vector<MadeDocument>& made, const QString& shownText);
     // Lists a file without text; single-file work is adopted first, and the editor and the
     // current document stay as they are. The new index, or -1 when there is no room left.
     qint16 appendNoText(const QString& path);

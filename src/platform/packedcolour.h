@@ -1,7 +1,7 @@
 #pragma once
 
-// Colours as the program keeps them in its options and hands them between windows: packed
-// into 32 bits with red in the low byte, then green, then blue.
+// The program passes colours as one packed number with red in the low byte, green in the
+// next and blue in the third; the top byte is not part of the colour.
 
 #include <QColor>
 

@@ -59,12 +59,12 @@ public:
     virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                                  const QString& proposedName, const QString& folder) = 0;
 
-    // The colour dialog, starting from a colour packed with red in the low byte: the chosen
-    // colour in that form, or nothing when the user cancelled.
-    virtual std::optional<quint32> colorDialog(QWidget* owner, quint32 initial) = 0;
+    // The colour dialog, starting from initial (packed, red in the low byte): the chosen
+    // colour, or nothing when the user cancelled.
+    virtual std::optional<quint32> chooseColour(QWidget* owner, quint32 initial) = 0;
     // The font dialog over every installed font, starting from a font: the chosen font, or
     // nothing when the user cancelled.
-    virtual std::optional<FontChoice> fontDialog(QWidget* owner, const FontChoice& initial) = 0;
+    virtual std::optional<FontChoice> chooseFont(QWidget* owner, const FontChoice& initial) = 0;
 };
 
 Prompts& prompts();

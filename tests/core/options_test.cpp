@@ -288,16 +288,16 @@ TEST_F(OptionsDialog, ChoosersGoThroughThePromptsAndCancelChangesNothing)
 
     prompts.answer(QString());
     click("Cforekolor");
-    EXPECT_EQ(prompts.asked().back().folder, QStringLiteral("0x112233")) << "starts at the field";
+    EXPECT_EQ(prompts.asked().back().prompt, QStringLiteral("#332211")) << "starts at the field";
     EXPECT_EQ(Props.forekolor, 0x112233u);
-    prompts.answer(QStringLiteral("0x0000FF"));
+    prompts.answer(QStringLiteral("#FF0000"));
     click("Cbackcolor");
     EXPECT_EQ(Props.backcolor, 0x0000FFu);
     EXPECT_EQ(swatch("LBbackkolor"), QColor(255, 0, 0));
 
     prompts.answer(QString());
     click("Cgeorgfont");
-    EXPECT_EQ(prompts.asked().back().folder, QStringLiteral("/10/")) << "the shown size";
+    EXPECT_EQ(prompts.asked().back().prompt, QStringLiteral("/10/")) << "the shown size";
     EXPECT_EQ(Props.georgfont, QString());
     prompts.answer(QStringLiteral("DejaVu Serif/20/B"));
     click("CgergASC");
@@ -307,7 +307,7 @@ TEST_F(OptionsDialog, ChoosersGoThroughThePromptsAndCancelChangesNothing)
 
     prompts.answer(QString());
     click("Cstfont");
-    EXPECT_EQ(prompts.asked().back().folder, QStringLiteral("DejaVu Sans/10/"));
+    EXPECT_EQ(prompts.asked().back().prompt, QStringLiteral("DejaVu Sans/10/"));
     prompts.answer(QStringLiteral("DejaVu Serif/14/BI"));
     click("Cstfont");
     EXPECT_EQ(Props.stfont, QStringLiteral("DejaVu Serif"));

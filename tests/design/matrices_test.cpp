@@ -86,7 +86,7 @@ TEST(Matrices, DeleteAnsweredYesOrNoReselectsByPosition)
     }
 }
 
-TEST(Matrices, VanishedFilesAndTheGuard)
+TEST(Matrices, VanishedFiles)
 {
     TestFolders folders;
     const QString folder = folderWith(folders, {s("a.html"), s("b.html"), s("c.html")});
@@ -102,11 +102,4 @@ TEST(Matrices, VanishedFilesAndTheGuard)
     EXPECT_EQ(list.deleteSelected(true).outcome, MatrixList::DeleteOutcome::Kept);
     EXPECT_EQ(list.names().size(), 3) << "a vanished entry: the list is not read again";
     EXPECT_FALSE(matrixSource(list.selectedPath()));
-
-    EXPECT_TRUE(mayPreview(QUrl::fromLocalFile(matrix)));
-    EXPECT_TRUE(mayPreview(QUrl(QUrl::fromLocalFile(matrix).toString() + s("#part"))));
-    EXPECT_FALSE(mayPreview(QUrl(s("https://example.org/a.html"))));
-    EXPECT_FALSE(mayPreview(QUrl::fromLocalFile(joinPath(folder, s("b.html")))));
-    EXPECT_FALSE(mayPreview(QUrl::fromLocalFile(folder)));
-    EXPECT_FALSE(mayPreview(QUrl()));
 }

@@ -1,5 +1,7 @@
 #include "support/scriptedprompts.h"
 
+#include "platform/packedcolour.h"
+
 #include <gtest/gtest.h>
 
 ScriptedPrompts::ScriptedPrompts(QStringList answers)
@@ -67,17 +69,15 @@ QString ScriptedPrompts::saveFileName(QWidget* /*owner*/, const QString& title,
         {QStringLiteral("save"), {}, title, 0, 0, {}, 0, {}, filter, proposedName, folder});
 }
 
-std::optional<quint32> ScriptedPrompts::colorDialog(QWidget* /*owner*/, quint32 initial)
+std::optional<quint32> ScriptedPrompts::chooseColour(QWidget* /*owner*/, quint32 initial)
 {
-    const QString start = QStringLiteral("0x%1").arg(initial, 6, 16, QLatin1Char('0'));
+    const QString start = unpackedColour(initial).name().toUpper();
     const QString answer =
-        nextAnswer({QStringLiteral("colour"), {}, {}, 0, 0, {}, 0, {}, {}, {}, start});
-    if (answer.isEmpty())
+        nextAnswer({QStringLiteral("colour"), start, {}, 0, 0, {}, 0, {}, {}, {}, {}});
+    const QColor chosen = QColor::fromString(answer);
+    if (answer.isEmpty() || !chosen.isValid())
         return std::nullopt;
-    bool read = false;
-    const quint32 colour = answer.toUInt(&read, 0);
-    EXPECT_TRUE(read) << "scripted colour: " << answer.toStdString();
-    return colour;
+    return packedColour(chosen);
 }
 
 QString ScriptedPrompts::fontText(const FontChoice& font)
@@ -87,10 +87,10 @@ QString ScriptedPrompts::fontText(const FontChoice& font)
            (font.italic ? QStringLiteral("I") : QString());
 }
 
-std::optional<FontChoice> ScriptedPrompts::fontDialog(QWidget* /*owner*/, const FontChoice& initial)
+std::optional<FontChoice> ScriptedPrompts::chooseFont(QWidget* /*owner*/, const FontChoice& initial)
 {
     const QString answer =
-        nextAnswer({QStringLiteral("font"), {}, {}, 0, 0, {}, 0, {}, {}, {}, fontText(initial)});
+        nextAnswer({QStringLiteral("font"), fontText(initial), {}, 0, 0, {}, 0, {}, {}, {}, {}});
     if (answer.isEmpty())
         return std::nullopt;
     const QStringList parts = answer.split(QLatin1Char('/'));

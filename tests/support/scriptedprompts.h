@@ -45,13 +45,13 @@ public:
     QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                          const QString& proposedName, const QString& folder) override;
-    // The colour dialog answers the next scripted text as a packed colour ("0xFF0000" is
-    // blue; "" cancels); the start is recorded in folder as "0x" and six lower-case hexadecimal
-    // digits.
-    std::optional<quint32> colorDialog(QWidget* owner, quint32 initial) override;
+    // The colour dialog answers the next scripted text: "#RRGGBB" chooses that colour, ""
+    // cancels. The question's prompt is the starting colour in the same form.
+    std::optional<quint32> chooseColour(QWidget* owner, quint32 initial) override;
     // The font dialog answers the next scripted text as "family/size/style" with style "",
-    // "B", "I" or "BI" ("" cancels); the start is recorded in folder in the same form.
-    std::optional<FontChoice> fontDialog(QWidget* owner, const FontChoice& initial) override;
+    // "B", "I" or "BI" ("" cancels). The question's prompt is the starting font in the same
+    // form.
+    std::optional<FontChoice> chooseFont(QWidget* owner, const FontChoice& initial) override;
 
     static QString fontText(const FontChoice& font);
 

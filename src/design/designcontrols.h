@@ -1,0 +1,32 @@
+#pragma once
+
+// What the design dialogs share on screen: Georgian captions stored in Latin keys and shown
+// in the Georgian font, plain separator lines, and text boxes that take only some characters.
+
+#include <QFont>
+#include <QString>
+
+#include <functional>
+
+class QAbstractButton;
+class QFrame;
+class QLabel;
+class QWidget;
+
+// The Georgian font of the dialogs' captions (the default family where it is not installed).
+QFont georgianFont(int points = 10);
+// A caption stored in Latin keys, as shown.
+QString shownKeys(const char* latinKeys);
+
+// A label with a Latin-key caption in the Georgian font.
+QLabel* keysLabel(const char* latinKeys, QWidget* parent, const char* name = nullptr);
+// Gives a button a Latin-key caption in the Georgian font.
+void setKeysCaption(QAbstractButton* button, const char* latinKeys);
+
+// A horizontal line between groups of controls.
+QFrame* separatorLine(QWidget* parent, const char* name);
+
+// Lets through only the typed characters that passes accepts, by their code (Backspace is
+// 8). Keys that type no character (arrows, Delete, Home, shortcuts) always pass, so the box
+// can still be edited.
+void filterTypedKeys(QWidget* box, std::function<bool(int code)> passes);
