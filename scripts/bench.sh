@@ -11,6 +11,7 @@ export QT_QPA_PLATFORM=offscreen
 cd "$here/../build/bench"
 ./bench/editor_bench
 ./bench/keys_bench
+./bench/colour_bench
 ./bench/convert_bench
 ./bench/documents_bench
 ./bench/search_bench

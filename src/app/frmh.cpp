@@ -17,7 +17,11 @@
 #include "documents/previewcommands.h"
 #include "documents/savecommands.h"
 #include "documents/uploadcommands.h"
+#include "editor/colouring.h"
 #include "editor/editorevents.h"
+#include "editor/listcss.h"
+#include "editor/phtbar.h"
+#include "editor/toolbarpickers.h"
 #include "menus/coolmenu.h"
 #include "menus/menuregistry.h"
 #include "platform/displaymap.h"
@@ -92,10 +96,15 @@ FrmH::FrmH(QWidget* parent) : QMainWindow(parent)
 FrmH::~FrmH()
 {
     // The subsystems hold this window as their context: they go first, while it is whole,
-    // and the editor's events find no subscriber while the controls go.
+    // and the editor's events find no subscriber while the controls go. So do the
+    // controls that act through the context (the CSS list hears of its focus going).
     delete m_mainCommands;
     delete m_subsystems.design;
     delete m_subsystems.editorEvents;
+    delete m_subsystems.cssList;
+    delete m_tagBar;
+    delete m_subsystems.colouring;
+    delete m_subsystems.pickers;
     delete m_subsystems.upload;
     delete m_subsystems.preview;
     delete m_subsystems.language;
@@ -110,6 +119,10 @@ void FrmH::createSubsystems()
     m_subsystems.documents = new DocumentCommands(*this);
     m_subsystems.conversions = new ConversionMenus(*this);
     m_subsystems.language = new LanguageMenu(*this);
+    m_subsystems.colouring = new Colouring(*this);
+    m_subsystems.toolbar = m_tagBar;
+    m_subsystems.cssList = new ListCSS(*this);
+    m_subsystems.pickers = new ToolbarPickers(*this);
     m_subsystems.editorEvents = new EditorEvents(*this);
     m_subsystems.preview = new PreviewCommands(*this);
     m_subsystems.upload = new UploadCommands(*this);
@@ -138,8 +151,8 @@ void FrmH::buildControls()
     setCentralWidget(surface);
     surface->installEventFilter(this);
 
-    PHTbar = new QLabel(surface);
-    PHTbar->setGeometry(0, 0, width(), kToolbarHeight);
+    m_tagBar = new PHTbar(*this, surface);
+    m_tagBar->setGeometry(0, 0, width(), kToolbarHeight);
 
     lbWEBshov = new QLabel(surface);
     lbWEBshov->setAlignment(Qt::AlignCenter);
@@ -200,7 +213,7 @@ void FrmH::buildControls()
     lbWEBshov->setText(QStringLiteral("\u25C0"));
 
     // Tests find the frame's controls by these names.
-    const std::pair<QObject*, const char*> named[] = {{PHTbar, "PHTbar"},
+    const std::pair<QObject*, const char*> named[] = {{m_tagBar, "PHTbar"},
                                                       {PWEB, "PWEB"},
                                                       {TAB1, "TAB1"},
                                                       {TV, "TV"},
@@ -300,8 +313,6 @@ void FrmH::Form_Load()
 
     reopenLastFile();
     PGm->setBackgroundRole(QPalette::Button);
-    HotButton = -1;
-    DrawTransparent();
 
     if (ThisRun.commandLineEmpty && Props.recentonstart > 0) {
         show();
@@ -351,16 +362,6 @@ void FrmH::mnurecentfile_Click()
     // The recent-files window comes with the recent-files list.
 }
 
-void FrmH::DrawTransparent()
-{
-    if (PSR.isNull())
-        return;
-    QPixmap drawn = PSR.copy(0, 0, PHTbar->width(), PHTbar->height());
-    const QColor transparent = PSR.toImage().pixelColor(1, 1);
-    drawn.setMask(drawn.createMaskFromColor(transparent, Qt::MaskInColor));
-    PHTbar->setPixmap(drawn);
-}
-
 // --- Layout ------------------------------------------------------------------------------
 
 void FrmH::Form_Resize()
@@ -368,14 +369,14 @@ void FrmH::Form_Resize()
     MainLayoutInput in;
     in.width = centralWidget()->width();
     in.height = centralWidget()->height() + statusBar()->height();
-    in.toolbarHeight = PHTbar->height();
+    in.toolbarHeight = m_tagBar->height();
     in.statusBarHeight = statusBar()->height();
     in.sidePanelWidth = PWEB->width();
     in.translationShown = TranslationShown != 0;
     in.sidePanelShown = WebPanelShown != 0;
     const MainLayout out = layOutMainWindow(in);
 
-    PHTbar->resize(in.width, PHTbar->height());
+    m_tagBar->resize(in.width, m_tagBar->height());
     lbWEBshov->setGeometry(in.width - 20, 0, 20, in.toolbarHeight);
     place(PTfon, out.editorPane);
     if (in.sidePanelShown)

@@ -13,7 +13,6 @@
 #include "menus/menuimages.h"
 
 #include <QMainWindow>
-#include <QPixmap>
 
 #include <array>
 #include <memory>
@@ -23,6 +22,7 @@ class EditorControl;
 class EditorControlText;
 class HelpCallBack;
 class MainCommands;
+class PHTbar;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -92,7 +92,6 @@ private:
     void reopenLastFile();
     void mnurecentfile_Click();
     void mnuabzac_Click();
-    void DrawTransparent();
     void Form_Resize();
     void PWEB_Resize();
     void Pfile_Resize();
@@ -114,9 +113,8 @@ private:
     EditorCloseState editorCloseState() const;
 
     // --- Controls ----------------------------------------------------------------------
-    QLabel* PHTbar; // the tag toolbar's picture
-    QPixmap PSR;    // the toolbar buttons' source picture
-    QWidget* PWEB;  // the side panel
+    PHTbar* m_tagBar; // the tag toolbar, "PHTbar"
+    QWidget* PWEB;    // the side panel
     QTabBar* TAB1;
     QTreeWidget* TV;   // the tree of open files
     QToolButton* Cadd; // opens a file
@@ -138,7 +136,6 @@ private:
     MenuImageList ImageList; // the menus' icons
 
     // --- State -------------------------------------------------------------------------
-    qint16 HotButton = -1; // toolbar button under the mouse
     qint16 TranslationShown = 0;
     qint16 WebPanelShown = -1;
     float SplitGrabX = 0;

@@ -1,13 +1,16 @@
 #include "app/mainlayout.h"
 
+#include <algorithm>
+
 MainLayout layOutMainWindow(const MainLayoutInput& in)
 {
     MainLayout out;
     const int top = in.toolbarHeight;
-    int paneHeight = in.height - (top + kStatusBarRoom);
+    // A window made very small gives its panes no height, never a negative one.
+    int paneHeight = std::max(0, in.height - (top + kStatusBarRoom));
     int translationHeight = 0;
     if (in.translationShown) {
-        const int available = in.height - (in.statusBarHeight + in.toolbarHeight);
+        const int available = std::max(0, in.height - (in.statusBarHeight + in.toolbarHeight));
         translationHeight = available * 10 / 100;
         paneHeight = available - translationHeight;
     }

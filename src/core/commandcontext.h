@@ -7,6 +7,7 @@
 
 #include <QString>
 
+class Colouring;
 class ConversionMenus;
 class DesignCommands;
 class DocumentCommands;
@@ -14,7 +15,10 @@ class DocumentState;
 class EditorControl;
 class EditorEvents;
 class LanguageMenu;
+class ListCSS;
 class MenuRegistry;
+class PHTbar;
+class Pickers;
 class PreviewCommands;
 class QTreeWidget;
 class QWidget;
@@ -35,6 +39,10 @@ struct Subsystems
     ConversionMenus* conversions = nullptr;
     LanguageMenu* language = nullptr;
     EditorEvents* editorEvents = nullptr;
+    Colouring* colouring = nullptr;
+    PHTbar* toolbar = nullptr;
+    ListCSS* cssList = nullptr;
+    Pickers* pickers = nullptr;
     PreviewCommands* preview = nullptr;
     UploadCommands* upload = nullptr;
     DesignCommands* design = nullptr;

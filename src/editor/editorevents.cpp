@@ -8,7 +8,10 @@
 #include "core/progprops.h"
 #include "documents/documentcommands.h"
 #include "documents/documentstate.h"
+#include "editor/colouring.h"
 #include "editor/indentation.h"
+#include "editor/listcss.h"
+#include "editor/phtbar.h"
 #include "platform/clipboard.h"
 #include "platform/editorcontrol.h"
 
@@ -24,6 +27,7 @@ constexpr int kBackspace = 8;
 constexpr int kSpace = 32;
 constexpr int kMenuKey = 93;
 constexpr int kKeyV = 86;
+constexpr int kF12 = 123;
 constexpr int kRightButton = 2;
 
 // The Alt shortcuts of the tag toolbar: the key and the toolbar button it presses.
@@ -96,14 +100,19 @@ void EditorEvents::updateCommands()
 
 void EditorEvents::popUp(const char* menuName, const QPoint& globalPosition)
 {
-    QMenu& menu = m_context.registry().menu(menuName);
-    if (!menu.isEmpty())
-        menu.popup(globalPosition);
+    m_context.registry().popUp(menuName, globalPosition);
 }
 
-void EditorEvents::pressToolbarButton(int /*toolbarCode*/)
+void EditorEvents::pressToolbarButton(int toolbarCode)
 {
-    // The tag toolbar's buttons come with the tag toolbar.
+    if (PHTbar* toolbar = m_context.subsystems().toolbar)
+        toolbar->htmlbarklick(toolbarCode);
+}
+
+void EditorEvents::hideCssList()
+{
+    if (ListCSS* list = m_context.subsystems().cssList)
+        list->hideList();
 }
 
 void EditorEvents::T1_Change()
@@ -119,6 +128,12 @@ void EditorEvents::T1_KeyDown(int& keyCode, int shift)
 {
     runGuarded([&] {
         EditorControl& editor = m_context.editor();
+        // The colours go before any key takes effect; F12 is left to its key-up, which
+        // switches them off, so that F12 toggles.
+        Colouring* colouring = m_context.subsystems().colouring;
+        if (colouring && colouring->ColorizeOn() && keyCode != kF12)
+            colouring->ColorizeHTML();
+        bool hidesCssList = true;
         if (keyCode == kMenuKey)
             popUp("mnuEdit", QCursor::pos());
 
@@ -130,6 +145,8 @@ void EditorEvents::T1_KeyDown(int& keyCode, int shift)
             if (shift == 0) {
                 applyEdit(editor, indentedLineBreak(lineSelectionOf(editor)));
                 keyCode = 0;
+            } else {
+                hidesCssList = false;
             }
         } else if (keyCode == kTab && shift == 0) {
             editor.setFocus();
@@ -138,6 +155,7 @@ void EditorEvents::T1_KeyDown(int& keyCode, int shift)
             keyCode = 0;
         } else if (keyCode == kTab && shift == kShiftMask) {
             editor.setFocus();
+            hidesCssList = editor.SelLength() > 0;
             const Unindent result = unindentedSelection(lineSelectionOf(editor));
             if (result.edit)
                 applyEdit(editor, *result.edit);
@@ -151,6 +169,8 @@ void EditorEvents::T1_KeyDown(int& keyCode, int shift)
             }
             keyCode = 0;
         }
+        if (hidesCssList)
+            hideCssList();
     });
 }
 
@@ -162,26 +182,35 @@ void EditorEvents::T1_KeyPress(int& keyAscii)
     });
 }
 
-void EditorEvents::T1_KeyUp(int& /*keyCode*/, int /*shift*/)
+void EditorEvents::T1_KeyUp(int& keyCode, int shift)
 {
-    // Colouring and the CSS list answer key-ups; they come with the editor's view.
+    runGuarded([&] {
+        const Subsystems& parts = m_context.subsystems();
+        if (keyCode == kF12 && parts.colouring) {
+            parts.colouring->ColorizeHTML();
+        } else if (keyCode == kSpace && shift == kCtrlMask && parts.cssList) {
+            if (parts.cssList->CssLoaded() || parts.cssList->LoadCssCodes())
+                parts.cssList->ShowListAtCaret();
+        }
+    });
 }
 
 void EditorEvents::T1_MouseDown(int button, int shift, const QPoint& position)
 {
-    if (button != kRightButton)
-        return;
-    EditorControl& editor = m_context.editor();
-    const QPoint global = editor.viewport()->mapToGlobal(position);
-    if (shift == 0) {
-        popUp("mnuEdit", global);
-    } else if (shift == kCtrlMask) {
-        popUp("mnutmpformat", global);
-    } else if (shift == kShiftMask) {
-        const bool textMenu =
-            editor.SelLength() > 0 && !m_context.registry().menu("mnuFont").isEmpty();
-        popUp(textMenu ? "mnuFont" : "mnuEdit", global);
+    if (button == kRightButton) {
+        EditorControl& editor = m_context.editor();
+        const QPoint global = editor.viewport()->mapToGlobal(position);
+        if (shift == 0) {
+            popUp("mnuEdit", global);
+        } else if (shift == kCtrlMask) {
+            popUp("mnutmpformat", global);
+        } else if (shift == kShiftMask) {
+            const bool textMenu =
+                editor.SelLength() > 0 && !m_context.registry().menu("mnuFont").isEmpty();
+            popUp(textMenu ? "mnuFont" : "mnuEdit", global);
+        }
     }
+    hideCssList();
 }
 
 void EditorEvents::T1_SelChange()

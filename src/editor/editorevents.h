@@ -39,6 +39,7 @@ private:
     void popUp(const char* menuName, const QPoint& globalPosition);
     // The tag toolbar's button for an Alt shortcut.
     void pressToolbarButton(int toolbarCode);
+    void hideCssList();
 
     CommandContext& m_context;
     CommandState m_state;

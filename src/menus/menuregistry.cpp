@@ -120,6 +120,13 @@ QMenu& MenuRegistry::menu(const char* name) const
     return *found;
 }
 
+void MenuRegistry::popUp(const char* name, const QPoint& globalPosition) const
+{
+    QMenu& popup = menu(name);
+    if (!popup.isEmpty())
+        popup.popup(globalPosition);
+}
+
 QMenu& MenuRegistry::placeSubmenu(QMenu& parent, const char* name, EnableRule rule)
 {
     QMenu& submenu = menu(name);

@@ -24,6 +24,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QPoint;
 class QWidget;
 
 // When a command can be chosen.
@@ -104,6 +105,9 @@ public:
     // The run-time items of a menu, placed after what the menu holds now.
     MenuItemList& itemList(QMenu& menu, const char* name, DisplayMapKind map,
                            std::function<void(int)> handler);
+
+    // Opens a pop-up menu at a point of the screen; a menu without items does not open.
+    void popUp(const char* name, const QPoint& globalPosition) const;
 
     // A command by its name. An unknown name is a fault of the program: it stops the test
     // build, and gives nothing in the released program.

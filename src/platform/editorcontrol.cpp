@@ -16,6 +16,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -24,6 +25,9 @@ namespace {
 // Copy and paste between the program's own widgets keep the bytes, whatever the maps.
 // Wider than any window: a margin beyond it means no wrapping at all.
 constexpr int kWidestWrapPixels = 20000;
+
+// The state of a line whose layout carries the colour overlay's colours.
+constexpr int kColouredLine = 0x436F6C; // any value but the default -1
 
 // The width lines wrap at, in pixels, for a right margin in twips: 0 for the window's
 // width, -1 for no wrapping.
@@ -259,6 +263,11 @@ EditorControl::EditorControl(QWidget* parent)
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 
+    // Colours are a view of the text as it was: any change of the text drops them.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        if (m_overlayShown && (removed > 0 || added > 0))
+            dropColourOverlay(true);
+    });
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_replacingDocument)
             emit Change();
@@ -446,6 +455,85 @@ int EditorControl::TextHeight(const QString& text) const
     return fontMetrics().lineSpacing() * int(text.count(QLatin1String("\r\n")) + 1);
 }
 
+// ---- Colour overlay ----------------------------------------------------------------------
+
+void EditorControl::setColourOverlay(QList<ColourRun> runs)
+{
+    dropColourOverlay(true);
+    m_overlay = std::move(runs);
+    m_overlayShown = true;
+    viewport()->update();
+}
+
+void EditorControl::clearColourOverlay()
+{
+    if (m_overlayShown)
+        dropColourOverlay(true);
+}
+
+// The coloured lines lose their colours; without blocksRemain the document's lines are
+// about to be replaced, and their layouts with them.
+void EditorControl::dropColourOverlay(bool blocksRemain)
+{
+    m_overlay.clear();
+    m_overlay.squeeze();
+    m_overlayShown = false;
+    for (QTextBlock block = document()->firstBlock();
+         blocksRemain && m_colouredBlocks > 0 && block.isValid(); block = block.next()) {
+        if (block.userState() == kColouredLine) {
+            block.layout()->clearFormats();
+            block.setUserState(-1);
+            --m_colouredBlocks;
+        }
+    }
+    m_colouredBlocks = 0;
+    viewport()->update();
+}
+
+void EditorControl::paintEvent(QPaintEvent* event)
+{
+    if (m_overlayShown)
+        colourBlocksInView();
+    QPlainTextEdit::paintEvent(event);
+}
+
+// Each line gets its colours before it is first laid out for the screen, so that it is laid
+// out once.
+void EditorControl::colourBlocksInView()
+{
+    const qreal bottom = viewport()->rect().bottom();
+    const QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        if (block.userState() != kColouredLine)
+            colourBlock(block);
+        if (blockBoundingGeometry(block).translated(offset).bottom() > bottom)
+            break;
+    }
+}
+
+void EditorControl::colourBlock(QTextBlock& block)
+{
+    const qint32 lineStart = block.position() + block.blockNumber();
+    const qint32 lineEnd = lineStart + block.length() - 1;
+    // The first run that ends after the line's start.
+    auto run = std::upper_bound(
+        m_overlay.cbegin(), m_overlay.cend(), lineStart,
+        [](qint32 position, const ColourRun& r) { return position < r.start + r.length; });
+    QList<QTextLayout::FormatRange> ranges;
+    for (; run != m_overlay.cend() && run->start < lineEnd; ++run) {
+        const qint32 from = std::max(run->start, lineStart);
+        const qint32 to = std::min(run->start + run->length, lineEnd);
+        QTextLayout::FormatRange range;
+        range.start = from - lineStart;
+        range.length = to - from;
+        range.format.setForeground(run->colour);
+        ranges << range;
+    }
+    block.layout()->setFormats(ranges);
+    block.setUserState(kColouredLine);
+    ++m_colouredBlocks;
+}
+
 FileStatus EditorControl::LoadFile(const QString& path)
 {
     const TextFileRead read = readTextFile(path);
@@ -621,6 +709,8 @@ void EditorControl::insertFromMimeData(const QMimeData* source)
 
 void EditorControl::replaceDocument(const QString& shownText, Selection selection)
 {
+    if (m_overlayShown)
+        dropColourOverlay(false);
     {
         const QScopedValueRollback quiet(m_replacingDocument, true);
         setPlainText(shownText);

@@ -7,9 +7,13 @@
 #include "platform/displaymap.h"
 #include "platform/textfile.h"
 
+#include <QColor>
+#include <QList>
 #include <QPlainTextEdit>
 
 #include <functional>
+
+class QTextBlock;
 
 struct FontRecord
 {
@@ -98,6 +102,21 @@ public:
     // widget shortcut sees them.
     void setKeysBeforeShortcuts(std::function<bool(int keyCode, int shift)> taken);
 
+    // --- Colour overlay --------------------------------------------------------------------
+    // Colours drawn over runs of the text as a view only: no byte, undo step, modified flag,
+    // selection or Change is touched by it. Runs are in order, do not overlap, and count
+    // positions as everywhere (CR LF as 2); text outside them keeps the editor's own colour.
+    // The overlay lasts until it is cleared or the text changes, and is laid over each line
+    // as it comes into view, so showing it costs the same on any size of text.
+    struct ColourRun
+    {
+        qint32 start = 0;
+        qint32 length = 0;
+        QColor colour;
+    };
+    void setColourOverlay(QList<ColourRun> runs);
+    void clearColourOverlay();
+
     // Loads a file as byte text, one character per byte, as setText does, read as the
     // documents are. Anything but Readable (missing, unreadable, not text, too large)
     // loads nothing.
@@ -127,6 +146,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -149,6 +169,10 @@ private:
     void reportSelection();
     void applyWrapWidth();
 
+    void colourBlocksInView();
+    void colourBlock(QTextBlock& block);
+    void dropColourOverlay(bool blocksRemain);
+
     void pressKey(QKeyEvent* key);
     void handleAsPlainKey(QKeyEvent* key);
     void typeCharacter(char32_t shown, QKeyEvent* key);
@@ -163,4 +187,7 @@ private:
     // replacement reports itself once.
     bool m_replacingDocument = false;
     Selection m_reportedSelection;
+    QList<ColourRun> m_overlay;
+    bool m_overlayShown = false;
+    int m_colouredBlocks = 0; // lines carrying the overlay's colours, marked by their state
 };

@@ -1,6 +1,6 @@
 #include "app/closequestions.h"
-#include "core/collection.h"
 #include "app/mainlayout.h"
+#include "core/collection.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +44,19 @@ TEST(MainLayout, TheTranslationBoxTakesATenthBelowTheEditor)
     const MainLayout hidden = layOutMainWindow(window(true, false));
     EXPECT_EQ(hidden.editorPane, QRect(0, 30, 1000, 584));
     EXPECT_EQ(hidden.translationBox, QRect(0, 614, 1000, 64));
+}
+
+TEST(MainLayout, AVerySmallWindowGivesItsPanesNoNegativeHeight)
+{
+    for (const bool translation : {false, true}) {
+        MainLayoutInput tiny = window(translation, true);
+        tiny.height = 40;
+        const MainLayout out = layOutMainWindow(tiny);
+        EXPECT_EQ(out.editorPane.height(), 0) << translation;
+        EXPECT_EQ(out.sidePanel.height(), 0) << translation;
+        EXPECT_EQ(out.splitter.height(), 0) << translation;
+        EXPECT_GE(out.translationBox.height(), 0) << translation;
+    }
 }
 
 TEST(Splitter, DragStopsPastItsBoundsOnlyInTheirDirection)

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QImage>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
@@ -217,6 +218,21 @@ TEST_F(StatusPanels, TheDecodedViewShowsUtf8GeorgianOfTheSelection)
     EXPECT_EQ(frameOf(*window).TXTtargmna->toPlainText(), QString());
 }
 
+TEST_F(StatusPanels, TheToolbarsButton24ShowsTheViewAndHidesItEmptied)
+{
+    const FrameControls ui(*window);
+    const int editorHeight = ui.PTfon->height();
+    load(QStringLiteral("x") + byteText({0xE1, 0x83, 0x90}));
+    for (const bool shown : {true, false}) {
+        QTest::mouseClick(ui.PHTbar, Qt::LeftButton, Qt::NoModifier, QPoint(24 * 24 + 12, 10));
+        editor->setSelection(0, 4);
+        EXPECT_EQ(ui.TXTtargmna->isVisible(), shown);
+        EXPECT_EQ(ui.TXTtargmna->toPlainText(), shown ? QStringLiteral(u"x\u10D0") : QString());
+        EXPECT_EQ(ui.PTfon->height() < editorHeight, shown);
+        editor->setSelStart(0);
+    }
+}
+
 TEST_F(StatusPanels, WithTheViewHiddenOnlyAnEmptySelectionTouchesIt)
 {
     ASSERT_FALSE(window->decodedViewShown());
@@ -296,7 +312,7 @@ TEST_F(EditorKeys, EveryAltKeyIsSwallowedBeforeAnyMenuShortcut)
     QObject::connect(editor, &EditorControl::KeyPress, [&typed](int&) { ++typed; });
 
     for (const Qt::Key pressed :
-         {Qt::Key_B, Qt::Key_I, Qt::Key_Z, Qt::Key_1, Qt::Key_Q, Qt::Key_Space, Qt::Key_F})
+         {Qt::Key_A, Qt::Key_Z, Qt::Key_1, Qt::Key_Q, Qt::Key_Space, Qt::Key_F})
         key(pressed, Qt::AltModifier);
     EXPECT_EQ(editor->Text(), QStringLiteral("ab"));
     EXPECT_EQ(editor->SelStart(), 1);
@@ -319,9 +335,15 @@ TEST_F(EditorKeys, CtrlSpaceIsSwallowedBeforeAnyMenuShortcut)
     key(Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(editor->Text(), QStringLiteral("ab"));
     EXPECT_EQ(ctrlSpace.fired, 0);
+    // It shows the CSS list over the editor.
+    const auto* cssList = frameOf(*window).named<QListWidget>("ListCSS");
+    ASSERT_NE(cssList, nullptr);
+    EXPECT_TRUE(cssList->isVisible());
+    EXPECT_EQ(cssList->parentWidget(), frameOf(*window).PTfon);
 
     key(Qt::Key_Space); // a plain blank is typed
     EXPECT_EQ(editor->Text(), QStringLiteral("a b"));
+    EXPECT_FALSE(cssList->isVisible());
 
     frameOf(*window).TV->setFocus();
     QTest::keyClick(frameOf(*window).TV, Qt::Key_Space, Qt::ControlModifier);

@@ -29,7 +29,7 @@ struct FrameControls
     QWidget* PGm = named<QWidget>("PGm");
     QWidget* Pmarker = named<QWidget>("Pmarker");
     QWidget* Pfile = named<QWidget>("Pfile");
-    QLabel* PHTbar = named<QLabel>("PHTbar");
+    QWidget* PHTbar = named<QWidget>("PHTbar");
     QLabel* lbWEBshov = named<QLabel>("lbWEBshov");
     QPlainTextEdit* TXTtargmna = named<QPlainTextEdit>("TXTtargmna");
     QTabBar* TAB1 = named<QTabBar>("TAB1");
