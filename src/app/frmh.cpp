@@ -257,8 +257,7 @@ void FrmH::buildStatusBar()
 
 void FrmH::setStatus(StatusPanel panel, const QString& text)
 {
-    // The menu help is 8-bit Georgian; the other panels' numbers show the same in any map.
-    m_panels[size_t(panel)]->setText(DisplayMap::get(DisplayMapKind::GeorgianIso).toShown(text));
+    m_panels[size_t(panel)]->setText(text);
 }
 
 // --- Start-up entries ----------------------------------------------------------------

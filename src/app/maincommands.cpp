@@ -7,6 +7,7 @@
 #include "core/sharedroutines.h"
 #include "documents/documentstate.h"
 #include "menus/menuregistry.h"
+#include "platform/displaymap.h"
 #include "platform/editorcontrol.h"
 
 #include <QMenu>
@@ -116,7 +117,9 @@ void MainCommands::addMenuCommands()
 void MainCommands::HelpObj_MenuHelp(const QString& /*menuText*/, const QString& help,
                                     qint16 /*enabled*/)
 {
-    m_context.setStatus(StatusPanel::Main, QStringLiteral("   ") + menuHelpText(help));
+    m_context.setStatus(StatusPanel::Main,
+                        DisplayMap::get(DisplayMapKind::GeorgianIso)
+                            .toShown(QStringLiteral("   ") + menuHelpText(help)));
 }
 
 void MainCommands::mnuinfo_Click()

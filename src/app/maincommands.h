@@ -21,7 +21,8 @@ public:
     explicit MainCommands(CommandContext& context);
     ~MainCommands() override;
 
-    // The menus' help event: "kMain" shows three blanks and the help number's text.
+    // The menus' help event: "kMain" shows three blanks and the help number's text, in
+    // Georgian letters.
     void HelpObj_MenuHelp(const QString& menuText, const QString& help, qint16 enabled);
 
     void mnuinfo_Click();

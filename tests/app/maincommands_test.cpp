@@ -77,7 +77,8 @@ TEST_F(MainCommandsTest, MenuHelpPutsThreeBlanksBeforeTheText)
 {
     commands.HelpObj_MenuHelp(QStringLiteral("Cawera"), QStringLiteral("4"), -1);
     EXPECT_EQ(context.status(StatusPanel::Main),
-              QStringLiteral("   ") + menuHelpText(QStringLiteral("4")));
+              QStringLiteral(u"   \u10E4\u10D0\u10D8\u10DA\u10D8\u10E1 "
+                             u"\u10E9\u10D0\u10EC\u10D4\u10E0\u10D0"));
     commands.HelpObj_MenuHelp(QString(), QString(), -1);
     EXPECT_EQ(context.status(StatusPanel::Main), QStringLiteral("   "));
 }
