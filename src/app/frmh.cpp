@@ -1,5 +1,6 @@
 #include "app/frmh.h"
 
+#include "app/maincommands.h"
 #include "app/mainlayout.h"
 #include "conversions/codetables.h"
 #include "conversions/conversionmenus.h"
@@ -86,6 +87,7 @@ FrmH::FrmH(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Kelmora"));
     resize(1000, 700);
+    ImageList = MenuImageList::programIcons();
     buildControls();
     buildStatusBar();
     m_editorText = std::make_unique<EditorControlText>(*T1);
@@ -101,6 +103,7 @@ FrmH::~FrmH()
     // and the editor's events find no subscriber while the controls go. So do the
     // controls that act through the context (the CSS list hears of its focus going).
     delete m_subsystems.search;
+    delete m_mainCommands;
     delete m_subsystems.design;
     delete m_subsystems.editorEvents;
     delete m_subsystems.cssList;
@@ -140,6 +143,8 @@ void FrmH::createSubsystems()
     m_subsystems.upload = new UploadCommands(*this);
     m_subsystems.previewValues = &m_subsystems.preview->pages().values();
     m_subsystems.design = new DesignCommands(*this);
+    // Last: its Quit ends the File menu.
+    m_mainCommands = new MainCommands(*this);
 
     DocumentCommands* documents = m_subsystems.documents;
     connect(Cadd, &QToolButton::clicked, this,
@@ -313,7 +318,8 @@ void FrmH::Form_Load()
     {
         const DocumentState::TextLoading loading(documents());
         HelpObj = new HelpCallBack(this);
-        InstallCoolMenu(this, HelpObj);
+        connect(HelpObj, &HelpCallBack::MenuHelp, m_mainCommands, &MainCommands::HelpObj_MenuHelp);
+        InstallCoolMenu(this, *m_registry, HelpObj, &ImageList);
         setStatus(StatusPanel::Main, QString());
         openkodlist();
         applyEditorAppearance();

@@ -10,6 +10,7 @@
 #include "app/startup.h"
 #include "core/commandcontext.h"
 #include "documents/saveoutcome.h"
+#include "menus/menuimages.h"
 
 #include <QMainWindow>
 
@@ -20,6 +21,7 @@ class DocumentState;
 class EditorControl;
 class EditorControlText;
 class HelpCallBack;
+class MainCommands;
 class PHTbar;
 class QComboBox;
 class QLabel;
@@ -131,6 +133,7 @@ private:
     std::array<QLabel*, 5> m_panels{}; // the status bar, by StatusPanel
     QAction* mnuabzac = nullptr;
     HelpCallBack* HelpObj = nullptr;
+    MenuImageList ImageList; // the menus' icons
 
     // --- State -------------------------------------------------------------------------
     qint16 TranslationShown = 0;
@@ -148,4 +151,5 @@ private:
     std::unique_ptr<DocumentState> m_documentState;
     MenuRegistry* m_registry = nullptr;
     Subsystems m_subsystems;
+    MainCommands* m_mainCommands = nullptr;
 };

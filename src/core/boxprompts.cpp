@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -134,4 +135,18 @@ std::shared_ptr<QPrinter> BoxPrompts::printDialog(QWidget* owner, bool selection
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return printer;
+}
+
+std::optional<FontChoice> BoxPrompts::chooseFont(QWidget* owner, const FontChoice& initial)
+{
+    QFont start(initial.family);
+    if (initial.pointSize > 0)
+        start.setPointSize(initial.pointSize);
+    start.setBold(initial.bold);
+    start.setItalic(initial.italic);
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, start, owner);
+    if (!chosen)
+        return std::nullopt;
+    return FontChoice{font.family(), font.pointSize(), font.bold(), font.italic()};
 }

@@ -72,6 +72,7 @@ public:
     virtual MenuRegistry& registry() = 0;
     virtual Subsystems& subsystems() = 0;
 
+    // The text as it is shown (byte text through its display map).
     virtual void setStatus(StatusPanel panel, const QString& text) = 0;
 
     // The one place the language mode is kept; the language menu's check marks follow it.

@@ -1,10 +1,10 @@
 #include "design/designcontrols.h"
 
+#include "core/xazi.h"
 #include "platform/displaymap.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -69,12 +69,10 @@ void setKeysCaption(QAbstractButton* button, const char* latinKeys)
     button->setFont(georgianFont());
 }
 
-QFrame* separatorLine(QWidget* parent, const char* name)
+QWidget* separatorLine(QWidget* parent, const char* name)
 {
-    auto* line = new QFrame(parent);
+    auto* line = new xazi(parent, 1);
     line->setObjectName(QLatin1String(name));
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
     return line;
 }
 

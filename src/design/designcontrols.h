@@ -1,7 +1,7 @@
 #pragma once
 
 // What the design dialogs share on screen: Georgian captions stored in Latin keys and shown
-// in the Georgian font, plain separator lines, and text boxes that take only some characters.
+// in the Georgian font, the etched separator lines, and text boxes that take only some characters.
 
 #include <QFont>
 #include <QString>
@@ -9,7 +9,6 @@
 #include <functional>
 
 class QAbstractButton;
-class QFrame;
 class QLabel;
 class QWidget;
 
@@ -23,8 +22,8 @@ QLabel* keysLabel(const char* latinKeys, QWidget* parent, const char* name = nul
 // Gives a button a Latin-key caption in the Georgian font.
 void setKeysCaption(QAbstractButton* button, const char* latinKeys);
 
-// A horizontal line between groups of controls.
-QFrame* separatorLine(QWidget* parent, const char* name);
+// The program's etched line across, between groups of controls.
+QWidget* separatorLine(QWidget* parent, const char* name);
 
 // Lets through only the typed characters that passes accepts, by their code (Backspace is
 // 8). Keys that type no character (arrows, Delete, Home, shortcuts) always pass, so the box

@@ -1,20 +1,5 @@
 #include "menus/menucaption.h"
 
-#include <cstring>
-
-QString eightBitGeorgian(const char* latinKeys)
-{
-    QString text = QString::fromLatin1(latinKeys);
-    for (QChar& c : text) {
-        const char* key = c.unicode() < 0x80 && c.unicode() != 0
-                              ? std::strchr(kGeorgianKeys, char(c.unicode()))
-                              : nullptr;
-        if (key)
-            c = QChar(char16_t(kGeorgianIsoBytes[key - kGeorgianKeys]));
-    }
-    return text;
-}
-
 MenuCaption parseMenuCaption(const QString& stored)
 {
     MenuCaption caption;

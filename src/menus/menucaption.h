@@ -11,10 +11,8 @@
 
 #include <QString>
 
-// Georgian words typed in Latin keys as the bytes of the 8-bit layout, the form the menus
-// store their captions in: each of the 33 letter keys becomes its letter's byte, anything
-// else keeps its byte. Give only the Georgian words; Latin words are joined on as they are.
-QString eightBitGeorgian(const char* latinKeys);
+// eightBitGeorgian (platform/displaymap.h) gives the 8-bit bytes of Georgian words typed in
+// Latin keys, the form most captions are stored in.
 
 struct MenuCaption
 {

@@ -95,6 +95,8 @@ public:
     // A menu by its name: one of the bar ("mnuFile", "mnuEdit", "mnuformat", "mnuExtras",
     // "mnuena", "mnuHelp"), a sub-menu or a pop-up menu. A menu without items stays hidden.
     QMenu& menu(const char* name) const;
+    // Every menu of the program: the bar's, the sub-menus and the pop-ups.
+    QList<QMenu*> menus() const { return m_menus.values(); }
     // Puts the sub-menu as the next item of parent, enabled by rule.
     QMenu& placeSubmenu(QMenu& parent, const char* name, EnableRule rule = EnableRule::Always);
     QAction* add(QMenu& menu, const CommandSpec& spec, std::function<void()> handler);

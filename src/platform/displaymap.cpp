@@ -1,5 +1,7 @@
 #include "platform/displaymap.h"
 
+#include <cstring>
+
 const char kGeorgianKeys[34] = "abgdevzTiklmnopJrstufqRySCcZwWxjh";
 const unsigned char kGeorgianIsoBytes[33] = {0xC0, 0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6, 0xC8, 0xC9,
                                              0xCA, 0xCB, 0xCC, 0xCD, 0xCF, 0xD0, 0xD1, 0xD2, 0xD3,
@@ -112,4 +114,17 @@ QString DisplayMap::fromShown(const QString& shownText) const
             bytes += QStringLiteral("&#") + QString::number(c) + QLatin1Char(';');
     }
     return bytes;
+}
+
+QString eightBitGeorgian(const char* latinKeys)
+{
+    QString text = QString::fromLatin1(latinKeys);
+    for (QChar& c : text) {
+        const char* key = c.unicode() < 0x80 && c.unicode() != 0
+                              ? std::strchr(kGeorgianKeys, char(c.unicode()))
+                              : nullptr;
+        if (key)
+            c = QChar(char16_t(kGeorgianIsoBytes[key - kGeorgianKeys]));
+    }
+    return text;
 }

@@ -51,3 +51,9 @@ private:
 extern const char kGeorgianKeys[34];
 extern const unsigned char kGeorgianIsoBytes[33];
 constexpr char16_t kFirstGeorgianLetter = 0x10D0;
+
+// Georgian words typed in Latin keys as the bytes of the 8-bit layout, the form the program
+// stores most of its Georgian interface texts in: each of the 33 letter keys becomes its
+// letter's byte, anything else keeps its byte. Give only the Georgian words; Latin words
+// are joined on as they are.
+QString eightBitGeorgian(const char* latinKeys);

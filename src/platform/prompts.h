@@ -12,6 +12,17 @@
 class QPrinter;
 class QWidget;
 
+// A font as the font dialog gives it.
+struct FontChoice
+{
+    QString family;
+    int pointSize = 0;
+    bool bold = false;
+    bool italic = false;
+
+    bool operator==(const FontChoice&) const = default;
+};
+
 class Prompts
 {
 public:
@@ -72,6 +83,9 @@ public:
         Q_UNUSED(selectionOffered);
         return nullptr;
     }
+    // The font dialog over every installed font, starting from a font: the chosen font, or
+    // nothing when the user cancelled.
+    virtual std::optional<FontChoice> chooseFont(QWidget* owner, const FontChoice& initial) = 0;
 };
 
 Prompts& prompts();

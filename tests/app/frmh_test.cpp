@@ -127,8 +127,9 @@ TEST_F(MainWindow, TheEditMenuStartsWithTheClipboardAndEndsWithTheTextFunctions)
         first << (edit[i]->isSeparator() ? QStringLiteral("-") : edit[i]->objectName());
     EXPECT_EQ(first.join(u' '), QStringLiteral("mnuCut mnuCopy mnuPaste mnualmark -"));
     EXPECT_EQ(edit.last()->objectName(), QStringLiteral("mnuFont"));
-    EXPECT_EQ(window->registry().menu("mnuFile").actions().last()->objectName(),
-              QStringLiteral("mnuprint"));
+    const QList<QAction*> file = window->registry().menu("mnuFile").actions();
+    EXPECT_EQ(file.last()->objectName(), QStringLiteral("mnuQuit"));
+    EXPECT_TRUE(file.contains(window->registry().action("mnuprint")));
     EXPECT_TRUE(window->registry().menu("mnuformat").menuAction()->isVisible());
 
     // The tag pop-ups hold the tags first, then the page design windows.

@@ -104,3 +104,24 @@ std::shared_ptr<QPrinter> ScriptedPrompts::printDialog(QWidget* /*owner*/, bool 
                                                                           : QPrinter::AllPages);
     return printer;
 }
+
+QString ScriptedPrompts::fontText(const FontChoice& font)
+{
+    return font.family + QLatin1Char('/') + QString::number(font.pointSize) + QLatin1Char('/') +
+           (font.bold ? QStringLiteral("B") : QString()) +
+           (font.italic ? QStringLiteral("I") : QString());
+}
+
+std::optional<FontChoice> ScriptedPrompts::chooseFont(QWidget* /*owner*/, const FontChoice& initial)
+{
+    const QString answer =
+        nextAnswer({QStringLiteral("font"), fontText(initial), {}, 0, 0, {}, 0, {}, {}, {}, {}});
+    if (answer.isEmpty())
+        return std::nullopt;
+    const QStringList parts = answer.split(QLatin1Char('/'));
+    EXPECT_EQ(parts.size(), 3) << "scripted font: " << answer.toStdString();
+    if (parts.size() != 3)
+        return std::nullopt;
+    return FontChoice{parts[0], parts[1].toInt(), parts[2].contains(QLatin1Char('B')),
+                      parts[2].contains(QLatin1Char('I'))};
+}

@@ -12,7 +12,8 @@ class ScriptedPrompts : public Prompts
 public:
     struct Question
     {
-        QString kind; // "message", "input", "list", "platform", "open", "save" or "colour"
+        // "message", "input", "list", "platform", "open", "save", "colour" or "font"
+        QString kind;
         QString prompt;
         QString title;
         qint32 icon = 0;
@@ -53,6 +54,13 @@ public:
     // The print dialog answers "all|FILE" or "selection|FILE" ("" cancels): the printer
     // writes a PDF file there, printing that range.
     std::shared_ptr<QPrinter> printDialog(QWidget* owner, bool selectionOffered) override;
+
+    // The font dialog answers the next scripted text as "family/size/style" with style "",
+    // "B", "I" or "BI" ("" cancels). The question's prompt is the starting font in the same
+    // form.
+    std::optional<FontChoice> chooseFont(QWidget* owner, const FontChoice& initial) override;
+
+    static QString fontText(const FontChoice& font);
 
 private:
     QString nextAnswer(Question question);
