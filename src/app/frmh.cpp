@@ -11,6 +11,7 @@
 #include "documents/documentcommands.h"
 #include "documents/documentstate.h"
 #include "documents/editorcontroltext.h"
+#include "documents/filepanelcommands.h"
 #include "documents/opencommands.h"
 #include "documents/previewcommands.h"
 #include "documents/savecommands.h"
@@ -91,6 +92,7 @@ FrmH::~FrmH()
     // The subsystems hold this window as their context: they go first, while it is whole,
     // and the editor's events find no subscriber while the controls go.
     delete m_subsystems.editorEvents;
+    delete m_subsystems.filePanel;
     delete m_subsystems.upload;
     delete m_subsystems.preview;
     delete m_subsystems.language;
@@ -108,6 +110,7 @@ void FrmH::createSubsystems()
     m_subsystems.editorEvents = new EditorEvents(*this);
     m_subsystems.preview = new PreviewCommands(*this);
     m_subsystems.upload = new UploadCommands(*this);
+    m_subsystems.filePanel = new FilePanelCommands(*this, *DR, *FOL, *FIL, *LF);
 
     DocumentCommands* documents = m_subsystems.documents;
     connect(Cadd, &QToolButton::clicked, this,
@@ -337,7 +340,7 @@ void FrmH::reopenLastFile()
 
 void FrmH::mnurecentfile_Click()
 {
-    // The recent-files window comes with the recent-files list.
+    runGuarded([this] { m_subsystems.documents->opening().mnurecentfile_Click(); });
 }
 
 void FrmH::DrawTransparent()

@@ -95,6 +95,15 @@ QString BoxPrompts::openFileName(QWidget* owner, const QString& title, const QSt
     return runFileDialog(dialog, filter);
 }
 
+QStringList BoxPrompts::openFileNames(QWidget* owner, const QString& title, const QString& filter)
+{
+    QFileDialog dialog(owner, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters(dialogNameFilters(filter));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
 QString BoxPrompts::saveFileName(QWidget* owner, const QString& title, const QString& filter,
                                  const QString& proposedName, const QString& folder)
 {

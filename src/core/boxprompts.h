@@ -19,6 +19,7 @@ public:
     QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                          const QString& proposedName, const QString& folder) override;
+    QStringList openFileNames(QWidget* owner, const QString& title, const QString& filter) override;
 };
 
 // A filter in the program's form ("Text(*.txt)|*.txt|All Files|*.*") as the file dialog's

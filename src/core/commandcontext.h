@@ -12,6 +12,7 @@ class DocumentCommands;
 class DocumentState;
 class EditorControl;
 class EditorEvents;
+class FilePanelCommands;
 class LanguageMenu;
 class MenuRegistry;
 class PreviewCommands;
@@ -35,6 +36,7 @@ struct Subsystems
     EditorEvents* editorEvents = nullptr;
     PreviewCommands* preview = nullptr;
     UploadCommands* upload = nullptr;
+    FilePanelCommands* filePanel = nullptr;
 };
 
 class CommandContext

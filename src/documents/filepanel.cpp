@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSet>
 
 const QString kFilePanelPattern =
@@ -42,4 +43,27 @@ QStringList filePanelFiles(const QString& folder)
 QString filePanelPath(const QString& folder, const QString& name)
 {
     return joinPath(folder, name);
+}
+
+std::vector<FolderLine> folderBoxLines(const QString& folder, const QString& root)
+{
+    const QString cleanRoot = QDir::cleanPath(root);
+    const QString cleanFolder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    std::vector<FolderLine> lines = {{cleanRoot, QDir::toNativeSeparators(cleanRoot), 0}};
+    const QString rootPrefix = joinPath(cleanRoot, QString());
+    if (cleanFolder.startsWith(rootPrefix)) {
+        QString path = cleanRoot;
+        for (const QString& name :
+             cleanFolder.mid(rootPrefix.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+            path = joinPath(path, name);
+            lines.push_back({path, name, int(lines.size())});
+        }
+    }
+    const FolderLine shown = lines.back();
+    const QStringList subfolders =
+        QDir(shown.path)
+            .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : subfolders)
+        lines.push_back({joinPath(shown.path, name), name, shown.depth + 1});
+    return lines;
 }

@@ -45,6 +45,13 @@ public:
     virtual QString openFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                                  const QString& proposedName, const QString& folder) = 0;
+    // The open dialog choosing one file or several: the chosen paths, none when the user
+    // cancelled. Where several cannot be chosen, one file through openFileName.
+    virtual QStringList openFileNames(QWidget* owner, const QString& title, const QString& filter)
+    {
+        const QString path = openFileName(owner, title, filter);
+        return path.isEmpty() ? QStringList() : QStringList{path};
+    }
 };
 
 Prompts& prompts();
