@@ -47,23 +47,21 @@ QString filePanelPath(const QString& folder, const QString& name)
 
 std::vector<FolderLine> folderBoxLines(const QString& folder, const QString& root)
 {
-    const QString cleanRoot = QDir::cleanPath(root);
     const QString cleanFolder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    std::vector<FolderLine> lines = {{cleanRoot, QDir::toNativeSeparators(cleanRoot), 0}};
-    const QString rootPrefix = joinPath(cleanRoot, QString());
-    if (cleanFolder.startsWith(rootPrefix)) {
-        QString path = cleanRoot;
-        for (const QString& name :
-             cleanFolder.mid(rootPrefix.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-            path = joinPath(path, name);
-            lines.push_back({path, name, int(lines.size())});
-        }
+    const QString rootPrefix = joinPath(QDir::cleanPath(root), QString());
+    // A folder that is not below the root (reached through a link) is a root of its own.
+    const QString top = cleanFolder.startsWith(rootPrefix) ? QDir::cleanPath(root) : cleanFolder;
+    std::vector<FolderLine> lines = {{top, QDir::toNativeSeparators(top), 0}};
+    QString path = top;
+    for (const QString& name :
+         cleanFolder.mid(top.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        path = joinPath(path, name);
+        lines.push_back({path, name, int(lines.size())});
     }
-    const FolderLine shown = lines.back();
     const QStringList subfolders =
-        QDir(shown.path)
-            .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const int depth = int(lines.size());
     for (const QString& name : subfolders)
-        lines.push_back({joinPath(shown.path, name), name, shown.depth + 1});
+        lines.push_back({joinPath(path, name), name, depth});
     return lines;
 }

@@ -274,7 +274,8 @@ bool frmWEB::eventFilter(QObject* watched, QEvent* event)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         // Leaving the window, or opening a menu, is no leaving of the field.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            QMetaObject::invokeMethod(this, &frmWEB::Tpname_LostFocus, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { runGuarded([this] { Tpname_LostFocus(); }); }, Qt::QueuedConnection);
     } else if (watched == LV && type == QEvent::KeyRelease) {
         LV_KeyUp(static_cast<QKeyEvent*>(event)->key());
     } else if (watched == LV->viewport() && type == QEvent::MouseButtonRelease &&
