@@ -7,12 +7,18 @@
 // itself, replacing its text and reading it back per switch, and writing each file through
 // the same atomic writer. After Google Benchmark's table it prints every figure as
 // "bench: NAME VALUE UNIT", with the ratios to the peer.
+//
+// Web projects of 200 and 2,000 files of 10 KB are opened through the project opening, then
+// saved with every document changed (the list is rewritten); the figures are milliseconds
+// per file, and the 2,000 run's figure over the 200 run's shows whether the cost per file
+// grows with the project.
 
 #include "benchmain.h"
 
 #include "app/frmh.h"
 #include "documents/documentcommands.h"
 #include "documents/opencommands.h"
+#include "documents/projectcommands.h"
 #include "documents/savecommands.h"
 #include "documents/treecommands.h"
 #include "platform/bytetext.h"
@@ -88,6 +94,32 @@ private:
     QTemporaryDir m_folder;
 };
 
+// A web project: HTML files of 10 KB and a list naming them all, the first as start page.
+class WebProject
+{
+public:
+    static constexpr qsizetype kFileSize = 10 * 1024;
+
+    explicit WebProject(int files)
+    {
+        const QByteArray content = textToBytes(htmlDocument(kFileSize));
+        QByteArray entries;
+        for (int i = 0; i < files; ++i) {
+            const QString name = QStringLiteral("page%1.html").arg(i, 4, 10, QLatin1Char('0'));
+            writeWholeFile(m_folder.filePath(name), content);
+            entries += name.toLatin1() + "\r\n";
+        }
+        list = m_folder.filePath(QStringLiteral("site.WEB"));
+        writeWholeFile(list, entries + "STOPF=page0000.html\r\n");
+    }
+
+    QString list;
+
+private:
+    QTemporaryDir m_folder;
+};
+constexpr int kProjectRuns[] = {200, 2000};
+
 double millisecondsPer(const QElapsedTimer& timer, int count)
 {
     return double(timer.nsecsElapsed()) / 1e6 / count;
@@ -160,6 +192,43 @@ void docsSave(benchmark::State& state, DocumentRun run)
     installPrompts(previous);
 }
 
+// --- Web projects ----------------------------------------------------------------------
+
+void projectOpen(benchmark::State& state, int files)
+{
+    const WebProject project(files);
+    for (auto _ : state) {
+        FrmH window;
+        window.showPlain();
+        QElapsedTimer timer;
+        timer.start();
+        window.subsystems().documents->projects().openProject(project.list);
+        report(state, millisecondsPer(timer, files));
+    }
+}
+
+void projectSave(benchmark::State& state, int files)
+{
+    const WebProject project(files);
+    FrmH window;
+    window.showPlain();
+    DocumentCommands& commands = *window.subsystems().documents;
+    commands.projects().openProject(project.list);
+    SaveEachFile answers;
+    Prompts* previous = installPrompts(&answers);
+    for (auto _ : state) {
+        for (int n = 1; n <= files; ++n) {
+            commands.tree().NDKliki(4 + n);
+            window.editor().setSelText(QStringLiteral("x"));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        commands.saving().SaveDocuments(QString(), -1);
+        report(state, millisecondsPer(timer, files));
+    }
+    installPrompts(previous);
+}
+
 // --- The peer: the editor control alone ----------------------------------------------
 
 // The main window's own editor, so that the peer lays out text as the documents' editor does.
@@ -225,6 +294,13 @@ void printFigures(const Figures& figures)
                        "editor_" + suffix);
         }
     }
+    for (const char* phase : {"project_open", "project_save"}) {
+        const std::string name(phase);
+        for (const int files : kProjectRuns)
+            printFigure(figures, name + "_" + std::to_string(files));
+        // Per file, the large project over the small one: near 1 when nothing grows faster.
+        printRatio(figures, name + "_2000_vs_200", name + "_2000", name + "_200");
+    }
 }
 
 void registerBenchmarks()
@@ -237,6 +313,18 @@ void registerBenchmarks()
         for (const DocumentRun& run : kRuns) {
             const std::string full = std::string(name) + "_" + std::to_string(run.documents);
             benchmark::RegisterBenchmark(full.c_str(), phase, run)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(1);
+        }
+    }
+    using ProjectPhase = void (*)(benchmark::State&, int);
+    const std::pair<const char*, ProjectPhase> projectPhases[] = {{"project_open", projectOpen},
+                                                                  {"project_save", projectSave}};
+    for (const auto& [name, phase] : projectPhases) {
+        for (const int files : kProjectRuns) {
+            const std::string full = std::string(name) + "_" + std::to_string(files);
+            benchmark::RegisterBenchmark(full.c_str(), phase, files)
                 ->UseManualTime()
                 ->Unit(benchmark::kMillisecond)
                 ->Iterations(1);

@@ -13,6 +13,7 @@
 #include "documents/documentcommands.h"
 #include "documents/documentstate.h"
 #include "documents/editorcontroltext.h"
+#include "documents/filepanelcommands.h"
 #include "documents/opencommands.h"
 #include "documents/previewcommands.h"
 #include "documents/savecommands.h"
@@ -113,6 +114,7 @@ FrmH::~FrmH()
     delete m_subsystems.tags;
     delete m_subsystems.textFunctions;
     delete m_subsystems.editMenu;
+    delete m_subsystems.filePanel;
     delete m_subsystems.upload;
     delete m_subsystems.preview;
     delete m_subsystems.language;
@@ -145,6 +147,7 @@ void FrmH::createSubsystems()
     m_subsystems.design = new DesignCommands(*this);
     // Last: its Quit ends the File menu.
     m_mainCommands = new MainCommands(*this);
+    m_subsystems.filePanel = new FilePanelCommands(*this, *DR, *FOL, *FIL, *LF);
 
     DocumentCommands* documents = m_subsystems.documents;
     connect(Cadd, &QToolButton::clicked, this,
@@ -373,7 +376,7 @@ void FrmH::reopenLastFile()
 
 void FrmH::mnurecentfile_Click()
 {
-    // The recent-files window comes with the recent-files list.
+    runGuarded([this] { m_subsystems.documents->opening().mnurecentfile_Click(); });
 }
 
 // --- Layout ------------------------------------------------------------------------------

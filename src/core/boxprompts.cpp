@@ -106,6 +106,15 @@ QString BoxPrompts::openFileNameIn(QWidget* owner, const QString& title, const Q
     return runFileDialog(dialog, filter);
 }
 
+QStringList BoxPrompts::openFileNames(QWidget* owner, const QString& title, const QString& filter)
+{
+    QFileDialog dialog(owner, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters(dialogNameFilters(filter));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
 QString BoxPrompts::saveFileName(QWidget* owner, const QString& title, const QString& filter,
                                  const QString& proposedName, const QString& folder)
 {

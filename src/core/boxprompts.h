@@ -24,6 +24,7 @@ public:
                            const QString& folder) override;
     std::shared_ptr<QPrinter> printDialog(QWidget* owner, bool selectionOffered) override;
     std::optional<FontChoice> chooseFont(QWidget* owner, const FontChoice& initial) override;
+    QStringList openFileNames(QWidget* owner, const QString& title, const QString& filter) override;
 };
 
 // A filter in the program's form ("Text(*.txt)|*.txt|All Files|*.*") as the file dialog's

@@ -2,14 +2,6 @@
 
 #include "platform/prompts.h"
 
-#include <limits>
-
-namespace {
-
-constexpr std::size_t kMostItems = std::numeric_limits<qint16>::max();
-
-} // namespace
-
 qint16 ColectionMain::Count() const
 {
     return qint16(m_items.size());
@@ -38,7 +30,7 @@ const Ithem& ColectionMain::Item(qint16 index) const
 bool ColectionMain::AddNewIthem(const QString& value, qint16 index, const QString& kay,
                                 const QString& tag)
 {
-    if (index > Count() || m_items.size() >= kMostItems) {
+    if (index > Count() || m_items.size() >= std::size_t(kMostDocuments)) {
         prompts().platformMessage(QStringLiteral("indeqsi araa swore."),
                                   Prompts::PlatformIcon::Critical, QStringLiteral("ColectionMain"));
         return false;

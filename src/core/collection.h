@@ -6,8 +6,12 @@
 
 #include <QString>
 
+#include <limits>
 #include <memory>
 #include <vector>
+
+// The most documents the collection holds: its indexes are 16-bit.
+constexpr qint16 kMostDocuments = std::numeric_limits<qint16>::max();
 
 // One open document. Plain data: every field starts at zero or empty.
 struct Ithem

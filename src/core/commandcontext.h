@@ -15,6 +15,7 @@ class DocumentState;
 class EditMenuCommands;
 class EditorControl;
 class EditorEvents;
+class FilePanelCommands;
 class LanguageMenu;
 class ListCSS;
 class MenuRegistry;
@@ -58,6 +59,7 @@ struct Subsystems
     EditMenuCommands* editMenu = nullptr;
     TextFunctionCommands* textFunctions = nullptr;
     TagCommands* tags = nullptr;
+    FilePanelCommands* filePanel = nullptr;
 };
 
 class CommandContext

@@ -1,5 +1,6 @@
 #include "core/sharedroutines.h"
 
+#include "platform/bytetext.h"
 #include "platform/paths.h"
 #include "platform/prompts.h"
 #include "platform/shell.h"
@@ -118,6 +119,14 @@ qint16 HasBadFileNameChars(const QString& name)
             return -1;
     }
     return 0;
+}
+
+void tellBadFileNameChars()
+{
+    prompts().platformMessage(QStringLiteral("am niSnebis micema ar SeiZleba failis saxelSi") +
+                                  kCrLf + QString(14, QLatin1Char(' ')) +
+                                  QStringLiteral("/ \\ ? : * < > | \"") + kCrLf,
+                              Prompts::PlatformIcon::Critical, QString());
 }
 
 QPoint CenteredPosition(const QRect& owner, const QSize& window, bool raise)

@@ -62,6 +62,8 @@ QString ColorToHtml(quint32 colour);
 // -1 when the name holds a character no file name may hold (\ / ? : * < > | ", or a
 // control character), else 0.
 qint16 HasBadFileNameChars(const QString& name);
+// Tells the user, in the platform's box, which characters a file name cannot hold.
+void tellBadFileNameChars();
 
 // Where a window of the given size goes over its owner: centred, or with raise set a
 // third of the way up from the centre.

@@ -4,6 +4,7 @@
 #include "core/sharedroutines.h"
 #include "documents/documentstate.h"
 #include "documents/opencommands.h"
+#include "documents/projectcommands.h"
 #include "documents/savecommands.h"
 #include "documents/treecommands.h"
 #include "menus/menuregistry.h"
@@ -20,7 +21,8 @@ DocumentCommands::DocumentCommands(CommandContext& context)
     : QObject(&context.owner()), m_context(context),
       m_tree(std::make_unique<TreeCommands>(*this, context)),
       m_saving(std::make_unique<SaveCommands>(*this, context)),
-      m_opening(std::make_unique<OpenCommands>(*this, context))
+      m_opening(std::make_unique<OpenCommands>(*this, context)),
+      m_projects(std::make_unique<ProjectCommands>(*this, context))
 {
     addMenuCommands();
 }
@@ -41,6 +43,8 @@ void DocumentCommands::addMenuCommands()
                  {"mnunewF0", QStringLiteral("HTML ") + eightBitGeorgian("faili"),
                   DisplayMapKind::GeorgianIso, QKeySequence(Qt::CTRL | Qt::Key_H)},
                  [this] { m_saving->mnunewF_Click(0); });
+    registry.add(mnunew, {"mnunewF1", eightBitGeorgian("WEB proeqti")},
+                 [this] { m_saving->mnunewF_Click(1); });
     registry.add(mnunew, {"mnunewF2", eightBitGeorgian("teqst faili")},
                  [this] { m_saving->mnunewF_Click(2); });
     registry.add(
@@ -49,6 +53,10 @@ void DocumentCommands::addMenuCommands()
         [this] { m_opening->mnuOpen_Click(); });
     registry.add(file, {"mnuUnopen", QStringLiteral("|2|UTF8 ") + eightBitGeorgian("gaxsna")},
                  [this] { m_opening->mnuUnopen_Click(); });
+    registry.add(file,
+                 {"mnurecentfile", QStringLiteral("gaxsnili failebis sia"),
+                  DisplayMapKind::GeorgianKeys, QKeySequence(Qt::CTRL | Qt::Key_F2)},
+                 [this] { m_opening->mnurecentfile_Click(); });
     mnuSave = registry.add(file,
                            {"mnuSave", QStringLiteral("|4|Cawera"), DisplayMapKind::GeorgianKeys,
                             QKeySequence(Qt::CTRL | Qt::Key_S), EnableRule::Manual},

@@ -1,8 +1,8 @@
 #pragma once
 
 // The documents subsystem: opening files, the tree of open files as the document switcher,
-// and new, closing and saving documents, each in a class of its own. This class creates
-// them, puts their commands into the File menu and answers the editor's events for them.
+// new, closing and saving documents, and web projects, each in a class of its own. This class
+// creates them, puts their commands into the File menu and answers the editor's events for them.
 // They work on the program through the command context, on the documents through its one
 // DocumentState, and ask the user through the prompts.
 
@@ -13,6 +13,7 @@
 class CommandContext;
 class DocumentState;
 class OpenCommands;
+class ProjectCommands;
 class QAction;
 class SaveCommands;
 class TreeCommands;
@@ -29,6 +30,7 @@ public:
     OpenCommands& opening() { return *m_opening; }
     TreeCommands& tree() { return *m_tree; }
     SaveCommands& saving() { return *m_saving; }
+    ProjectCommands& projects() { return *m_projects; }
 
     // The editor's events, in the order the editor's subscriber calls them.
     void T1_Change();
@@ -54,6 +56,7 @@ private:
     std::unique_ptr<TreeCommands> m_tree;
     std::unique_ptr<SaveCommands> m_saving;
     std::unique_ptr<OpenCommands> m_opening;
+    std::unique_ptr<ProjectCommands> m_projects;
     QAction* mnuSave = nullptr;
     QAction* mnuSaveas = nullptr;
 };

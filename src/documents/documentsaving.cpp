@@ -3,6 +3,7 @@
 #include "core/sharedroutines.h"
 #include "documents/documentfiles.h"
 #include "documents/documentstate.h"
+#include "documents/projectsaverun.h"
 #include "platform/bytetext.h"
 #include "platform/prompts.h"
 
@@ -12,14 +13,6 @@ const QString kSaveFilter =
 
 namespace {
 
-const QString kWriteFailed = QStringLiteral("racxa ver moxda Cawera.") + kCrLf +
-                             QStringLiteral("Seamowme sad iwer da ras iwer!");
-
-void reportWriteFailure()
-{
-    MsgBoxa(kWriteFailed, QStringLiteral("ERROR"), kIconError, 1, QString(), 40);
-}
-
 void reportFileOfAnotherDocument()
 {
     MsgBoxa(QStringLiteral("es faili sxva dokumentSic aris gaxsnili da ar Caiwera."),
@@ -27,6 +20,16 @@ void reportFileOfAnotherDocument()
 }
 
 } // namespace
+
+void reportWriteFailure(int failedFiles)
+{
+    QString prompt = QStringLiteral("racxa ver moxda Cawera.") + kCrLf +
+                     QStringLiteral("Seamowme sad iwer da ras iwer!");
+    if (failedFiles > 0)
+        prompt += kCrLf + kCrLf + QStringLiteral("ver Caiwera ") + QString::number(failedFiles) +
+                  QStringLiteral(" faili.");
+    MsgBoxa(prompt, QStringLiteral("ERROR"), kIconError, 1, QString(), 40);
+}
 
 DocumentSaving::DocumentSaving(DocumentState& state, QWidget* dialogOwner)
     : m_state(state), m_dialogOwner(dialogOwner)
@@ -119,7 +122,7 @@ SaveOutcome DocumentSaving::saveEverything()
 {
     m_state.store();
     if (m_state.Docs().WEBopened())
-        return projectSave();
+        return ProjectSaveRun(m_state, *this, m_dialogOwner).saveOpenProject();
     if (!m_state.DocsMode())
         return saveSingleFile();
     if (m_state.Docs().Count() == 0)
@@ -127,7 +130,7 @@ SaveOutcome DocumentSaving::saveEverything()
     const QString answer = MsgBoxa(QStringLiteral("gindaT gaxsnili failebisgan proeqtis Seqmna?"),
                                    QString(), kIconQuestion, 3, QString(), 50);
     if (answer == QLatin1String("6"))
-        return projectSave();
+        return ProjectSaveRun(m_state, *this, m_dialogOwner).createFromDocuments();
     if (answer == QLatin1String("7"))
         return saveEachDocument();
     return SaveOutcome::Cancelled;
@@ -185,18 +188,8 @@ SaveOutcome DocumentSaving::saveEachDocument()
         cancelled = cancelled || outcome == SaveOutcome::Cancelled;
     }
     if (failedFiles > 0)
-        MsgBoxa(kWriteFailed + kCrLf + kCrLf + QStringLiteral("ver Caiwera ") +
-                    QString::number(failedFiles) + QStringLiteral(" faili."),
-                QStringLiteral("ERROR"), kIconError, 1, QString(), 40);
+        reportWriteFailure(failedFiles);
     if (failed || failedFiles > 0)
         return SaveOutcome::Failed;
     return cancelled ? SaveOutcome::Cancelled : SaveOutcome::Done;
-}
-
-SaveOutcome DocumentSaving::projectSave()
-{
-    // Saving web projects comes with the project files; until then nothing is saved.
-    MsgBoxa(QStringLiteral("proeqtis Senaxva jer ar aris SesaZlebeli."), QString(), kIconError, 1,
-            QString(), 40);
-    return SaveOutcome::Failed;
 }

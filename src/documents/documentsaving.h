@@ -15,6 +15,9 @@ class QWidget;
 // The save dialog's filter, in the program's form.
 extern const QString kSaveFilter;
 
+// Tells the user that a write failed; with failedFiles, how many files were not written.
+void reportWriteFailure(int failedFiles = 0);
+
 class DocumentSaving
 {
 public:
@@ -38,7 +41,6 @@ private:
     SaveOutcome saveEverything();
     SaveOutcome saveSingleFile();
     SaveOutcome saveEachDocument();
-    SaveOutcome projectSave();
     // Writes a document's text to path, telling any failure; never over the file of another
     // open document.
     bool writeDocument(qint16 index, const QString& path);

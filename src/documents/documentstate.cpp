@@ -3,6 +3,7 @@
 #include "documents/documentfiles.h"
 #include "documents/editortext.h"
 #include "documents/opentree.h"
+#include "documents/projectreading.h"
 
 #include <limits>
 
@@ -196,8 +197,14 @@ bool DocumentState::show(qint16 index)
 
 void DocumentState::load(qint16 index)
 {
-    const Ithem& item = m_docs.Item(index);
+    Ithem& item = m_docs.Item(index);
     showText(item.Value);
+    // The editor makes every line break CR LF: the document holds what the editor shows, so
+    // that the next store step finds no difference that nobody typed (a project's files
+    // come in as they are on disk).
+    const QString shown = m_editor.text();
+    if (shown != item.Value)
+        item.Value = shown;
     m_editor.select(item.SStart, item.SLenth);
     m_docIndex = index;
 }
@@ -321,6 +328,36 @@ bool DocumentState::replaceStoredText(qint16 index, const QString& text)
     return true;
 }
 
+bool DocumentState::openProject(const ProjectRead& read)
+{
+    if (read.files.size() > std::size_t(kMostDocuments))
+        return false;
+    m_docs.Cler();
+    for (const ProjectFile& file : read.files) {
+        m_docs.AddNewIthem(file.hasText ? file.text : kNoTextMarker, -1, QString(), QString());
+        Ithem& item = m_docs.Item(qint16(m_docs.Count() - 1));
+        item.NoText = file.hasText ? 0 : -1;
+        item.filepath = cleanFilePath(file.path);
+        item.FileTitle = file.title;
+        item.saved = -1;
+        item.IsInWEB = -1;
+        item.PinListi = -1;
+    }
+    m_docsMode = true;
+    m_editorPath.clear();
+    m_editorChanged = false;
+    m_docs.setWEBopened(-1);
+    m_docs.setWEBpath(read.folder);
+    m_docs.setWEBtitle(read.listTitle);
+    m_docs.setWEBChanged(read.changed ? -1 : 0);
+    m_docIndex = -1;
+    if (holdsText(qint16(read.startFile)))
+        load(qint16(read.startFile));
+    else
+        showText(QString());
+    return true;
+}
+
 // --- After saving and renaming ---------------------------------------------------------
 
 void DocumentState::markSaved(qint16 index)
@@ -367,6 +404,27 @@ void DocumentState::singleFileSaved(const QString& path)
 void DocumentState::markProjectListChanged()
 {
     m_docs.setWEBChanged(-1);
+}
+
+void DocumentState::markProjectListSaved()
+{
+    m_docs.setWEBChanged(0);
+}
+
+void DocumentState::joinProject(qint16 index)
+{
+    if (index >= 0 && index < m_docs.Count())
+        m_docs.Item(index).IsInWEB = -1;
+}
+
+void DocumentState::placeInProject(qint16 index, const QString& path)
+{
+    if (index < 0 || index >= m_docs.Count())
+        return;
+    Ithem& item = m_docs.Item(index);
+    item.filepath = cleanFilePath(path);
+    item.saved = -1;
+    item.Changed = 0;
 }
 
 void DocumentState::recordProject(const QString& folder, const QString& title)

@@ -20,6 +20,7 @@
 #include <vector>
 
 class EditorText;
+struct ProjectRead;
 
 // A document the program itself made: it has no file, is marked changed and stands outside
 // the project.
@@ -132,6 +133,12 @@ public:
     // current document (its text is the editor's, changed by an edit), a document without
     // text and an index outside the collection.
     bool replaceStoredText(qint16 index, const QString& text);
+    // Drops every document and the project, and opens a project that was read whole: its
+    // files become its documents, unchanged, with the files they were read from; then its
+    // start file is shown, or, without one, no document and an empty editor. The list counts
+    // as changed when it no longer says where its files are. False, and nothing changes,
+    // when the collection has no room for every file.
+    bool openProject(const ProjectRead& read);
 
     // --- After saving and renaming --------------------------------------------------
     void markSaved(qint16 index);
@@ -143,6 +150,14 @@ public:
     // The single-file text was written to path, which it now belongs to.
     void singleFileSaved(const QString& path);
     void markProjectListChanged();
+    // The project's list was written as the documents are now.
+    void markProjectListSaved();
+    // The document is listed in the open project's list file.
+    void joinProject(qint16 index);
+    // The document was written (or, without text, copied) to its place in a project, path:
+    // that is its file now, and it is saved. It keeps its title, which is what the list
+    // names it by (a "\" in it is the subfolder the file went to).
+    void placeInProject(qint16 index, const QString& path);
     // A project is open: its list file is folder + title (folder ending in "/"). The
     // collection state begins; its list counts as unchanged.
     void recordProject(const QString& folder, const QString& title);

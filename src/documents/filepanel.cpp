@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSet>
 
 const QString kFilePanelPattern =
@@ -42,4 +43,25 @@ QStringList filePanelFiles(const QString& folder)
 QString filePanelPath(const QString& folder, const QString& name)
 {
     return joinPath(folder, name);
+}
+
+std::vector<FolderLine> folderBoxLines(const QString& folder, const QString& root)
+{
+    const QString cleanFolder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QString rootPrefix = joinPath(QDir::cleanPath(root), QString());
+    // A folder that is not below the root (reached through a link) is a root of its own.
+    const QString top = cleanFolder.startsWith(rootPrefix) ? QDir::cleanPath(root) : cleanFolder;
+    std::vector<FolderLine> lines = {{top, QDir::toNativeSeparators(top), 0}};
+    QString path = top;
+    for (const QString& name :
+         cleanFolder.mid(top.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        path = joinPath(path, name);
+        lines.push_back({path, name, int(lines.size())});
+    }
+    const QStringList subfolders =
+        QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const int depth = int(lines.size());
+    for (const QString& name : subfolders)
+        lines.push_back({joinPath(path, name), name, depth});
+    return lines;
 }

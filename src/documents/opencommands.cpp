@@ -5,11 +5,15 @@
 #include "core/sharedroutines.h"
 #include "documents/documentcommands.h"
 #include "documents/documentstate.h"
+#include "documents/frmrecentfile.h"
+#include "documents/projectcommands.h"
 #include "documents/recentfiles.h"
 #include "documents/treecommands.h"
 #include "platform/bytetext.h"
 #include "platform/prompts.h"
 #include "platform/shell.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -125,10 +129,7 @@ void OpenCommands::comandopen(const QString& first, const QString& second)
     }
     const QString path = cleanFilePath(first);
     if (isProjectListFile(path)) {
-        if (refuseUnreadable(fileStatus(path)))
-            return;
-        AddRecentFile(path);
-        WEB_Open(path);
+        m_documents.projects().openProject(path);
         return;
     }
     const TextFileRead read = readTextFile(path);
@@ -147,7 +148,7 @@ void OpenCommands::mnuOpen_Click()
     if (path.isEmpty())
         return;
     if (isProjectListFile(path)) {
-        openProject(path);
+        m_documents.projects().openProject(path);
         return;
     }
     if (isOpenCommandPicture(path)) {
@@ -204,20 +205,6 @@ void OpenCommands::listPicture(const QString& path)
     m_documents.tree().Treefulen();
 }
 
-void OpenCommands::openProject(const QString& path)
-{
-    // Until projects can be opened, nothing is asked or closed for one.
-    if (refuseUnreadable(fileStatus(path)))
-        return;
-    WEB_Open(path);
-}
-
-void OpenCommands::WEB_Open(const QString& /*path*/)
-{
-    // Opening web projects comes with the project files; until then it only says so.
-    tellUser(QStringLiteral("proeqtis gaxsna jer ar aris SesaZlebeli."));
-}
-
 void OpenCommands::mnuUnopen_Click()
 {
     const QString path = cleanFilePath(
@@ -234,4 +221,20 @@ void OpenCommands::mnuUnopen_Click()
     m_documents.showCaptionFor(path);
     m_documents.enableSave(true);
     m_documents.enableSaveAs(true);
+}
+
+void OpenCommands::mnurecentfile_Click()
+{
+    const QString path = cleanFilePath(frmrecentfile(m_context).recentopen());
+    if (path.isEmpty())
+        return;
+    if (!QFileInfo::exists(path)) {
+        MsgBoxa(QStringLiteral("faili waSlilia an sxva folderSia gadatanili."), QString(),
+                kIconMissingFile, 1, QString(), 70);
+        return;
+    }
+    if (isProjectListFile(path))
+        m_documents.projects().openProject(path);
+    else
+        ofnen(path);
 }

@@ -26,14 +26,14 @@ public:
     void Cadd_Click() { mnuOpen_Click(); }
     // Opens a UTF-8 text file decoded into the Latin-key layout.
     void mnuUnopen_Click();
+    // The recent-files window: the file picked is opened as a document, or as a project.
+    void mnurecentfile_Click();
 
 private:
     DocumentState& state();
     bool refuseUnreadable(FileStatus status);
     void openNonTextFile(const QString& path);
     bool placeTextFile(const QString& path, const QString& text, const QString& untitledTitle);
-    void openProject(const QString& path);
-    void WEB_Open(const QString& path);
     void listPicture(const QString& path);
     void reopenSingleFile(const QString& path);
     void askSecondWindow(const QString& path);

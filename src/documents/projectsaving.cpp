@@ -219,3 +219,33 @@ QByteArray projectListBytes(const ProjectSavePlan& plan, const QStringList& titl
     }
     return {};
 }
+
+QStringList choiceLines(const QStringList& titles)
+{
+    const QSet<QString> given(titles.cbegin(), titles.cend());
+    QSet<QString> used = {QStringLiteral("7")};
+    QStringList lines;
+    lines.reserve(titles.size());
+    for (const QString& title : titles) {
+        QString line = title;
+        for (int n = 2; used.contains(line) || (n > 2 && given.contains(line)); ++n)
+            line = title + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
+        used.insert(line);
+        lines << line;
+    }
+    return lines;
+}
+
+std::vector<int> chosenPositions(const QString& answer, const QStringList& lines)
+{
+    QHash<QString, int> positions;
+    for (int i = 0; i < lines.size(); ++i)
+        positions.insert(lines[i], i);
+    std::vector<int> chosen;
+    for (const QString& line : answer.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        const auto found = positions.constFind(line);
+        if (found != positions.cend())
+            chosen.push_back(*found);
+    }
+    return chosen;
+}

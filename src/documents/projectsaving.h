@@ -118,3 +118,10 @@ bool isProjectName(const QString& name);
 // The list the plan writes, naming titles: the titles of the documents in the project
 // once the steps are done, in collection order.
 QByteArray projectListBytes(const ProjectSavePlan& plan, const QStringList& titles);
+
+// The lines of a list the user chooses documents from: their titles, a title that repeats
+// told apart on its later documents by " (2)", " (3)"..., so that every line names one
+// document. No line is "7", which the list box answers for its second button.
+QStringList choiceLines(const QStringList& titles);
+// The positions in lines of the lines the list box's answer chose (joined by CR LF).
+std::vector<int> chosenPositions(const QString& answer, const QStringList& lines);

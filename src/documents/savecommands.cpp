@@ -7,8 +7,10 @@
 #include "documents/documentcommands.h"
 #include "documents/documentfiles.h"
 #include "documents/documentstate.h"
+#include "documents/filepanelcommands.h"
 #include "documents/opentreeview.h"
 #include "documents/pageskeleton.h"
+#include "documents/projectcommands.h"
 #include "documents/treecommands.h"
 #include "platform/bytetext.h"
 #include "platform/editorcontrol.h"
@@ -33,6 +35,10 @@ DocumentState& SaveCommands::state() const
 
 void SaveCommands::mnunewF_Click(int index)
 {
+    if (index == 1) {
+        m_documents.projects().showWizard();
+        return;
+    }
     const QString extension = index == 0 ? QStringLiteral(".HTML") : QStringLiteral(".TXT");
     // Single-file work becomes a document; an empty, unnamed start text becomes none.
     if (!state().enterCollection(untitledName(0, untitledExtensionFor(state().editorText()))))
@@ -79,7 +85,10 @@ void SaveCommands::Cdel_Click()
 
 SaveOutcome SaveCommands::saveclosfile(qint16 index)
 {
-    return m_saving.saveclosfile(index);
+    const SaveOutcome outcome = m_saving.saveclosfile(index);
+    if (FilePanelCommands* panel = m_context.subsystems().filePanel)
+        panel->refresh();
+    return outcome;
 }
 
 void SaveCommands::closeProject()
@@ -118,13 +127,16 @@ SaveOutcome SaveCommands::SaveDocuments(const QString& fileName, qint16 index)
     return outcome;
 }
 
-// A save may give the single file or documents a new name: the caption and the tree follow.
 void SaveCommands::refreshAfterSave()
 {
-    if (state().DocsMode())
+    if (state().DocsMode()) {
         m_documents.tree().Treefulen();
-    else if (!state().EditorPath().isEmpty())
+        m_documents.tree().selectDocumentNode(state().DocIndex());
+    } else if (!state().EditorPath().isEmpty()) {
         m_documents.showCaptionFor(state().EditorPath());
+    }
+    if (FilePanelCommands* panel = m_context.subsystems().filePanel)
+        panel->refresh();
 }
 
 void SaveCommands::mnuSave_Click()

@@ -16,7 +16,8 @@ class SaveCommands
 public:
     SaveCommands(DocumentCommands& documents, CommandContext& context);
 
-    // 0 a new HTML document with the page skeleton, 2 a new text document.
+    // 0 a new HTML document with the page skeleton, 1 the new-project wizard, 2 a new text
+    // document.
     void mnunewF_Click(int index);
     // Closes the selected document, asking about its changes first.
     void Cdel_Click();
@@ -37,6 +38,7 @@ public:
 private:
     DocumentState& state() const;
     void writePageSkeleton();
+    // After a save: the caption, the tree and the file panel follow the new names.
     void refreshAfterSave();
 
     DocumentCommands& m_documents;

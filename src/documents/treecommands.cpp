@@ -8,9 +8,7 @@
 #include "documents/documentstate.h"
 #include "documents/savecommands.h"
 #include "menus/menuregistry.h"
-#include "platform/bytetext.h"
 #include "platform/editorcontrol.h"
-#include "platform/prompts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -265,10 +263,7 @@ void TreeCommands::TV_AfterLabelEdit(qint16 index, const QString& newText)
         return;
     }
     if (HasBadFileNameChars(newText)) {
-        prompts().platformMessage(QStringLiteral("am niSnebis micema ar SeiZleba failis saxelSi") +
-                                      kCrLf + QString(14, QLatin1Char(' ')) +
-                                      QStringLiteral("/ \\ ? : * < > | \"") + kCrLf,
-                                  Prompts::PlatformIcon::Critical, QString());
+        tellBadFileNameChars();
         cancelLabelEdit(index);
         return;
     }

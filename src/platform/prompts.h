@@ -86,6 +86,13 @@ public:
     // The font dialog over every installed font, starting from a font: the chosen font, or
     // nothing when the user cancelled.
     virtual std::optional<FontChoice> chooseFont(QWidget* owner, const FontChoice& initial) = 0;
+    // The open dialog choosing one file or several: the chosen paths, none when the user
+    // cancelled. Where several cannot be chosen, one file through openFileName.
+    virtual QStringList openFileNames(QWidget* owner, const QString& title, const QString& filter)
+    {
+        const QString path = openFileName(owner, title, filter);
+        return path.isEmpty() ? QStringList() : QStringList{path};
+    }
 };
 
 Prompts& prompts();

@@ -373,15 +373,14 @@ TEST_F(MainWindow, ASaveThatDidNotHappenKeepsTheWindowOpen)
     DocumentState& documents = window->documents();
     documents.appendShown(QStringLiteral("typed"), QString(), QStringLiteral("nosaved0.HTML"),
                           true);
-    // Yes, save; yes, make a project of the files; that save does not happen yet (it says
-    // so); the window stays with its text.
-    ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("6")});
+    // Yes, save; yes, make a project of the files; no name given: nothing is saved, and the
+    // window stays with its text.
+    ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6"), QString()});
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(prompts.asked().size(), 3);
     EXPECT_EQ(prompts.asked()[0].prompt, QStringLiteral("gindaT cvlilebebis damaxsovreba?"));
-    EXPECT_EQ(prompts.asked()[2].prompt,
-              QStringLiteral("proeqtis Senaxva jer ar aris SesaZlebeli."));
+    EXPECT_EQ(prompts.asked()[2].prompt, QStringLiteral("Cawere proeqtis saxeli."));
     ASSERT_EQ(documents.Docs().Count(), 1);
     EXPECT_EQ(documents.Docs().Item(0).Value, QStringLiteral("typed"));
     EXPECT_EQ(documents.Docs().Item(0).Changed, -1);

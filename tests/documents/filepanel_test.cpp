@@ -26,3 +26,22 @@ TEST(FilePanel, ListsTheMatchingFilesOfAFolderAndJoinsTheirPathsOnce)
     EXPECT_EQ(filePanelPath(QStringLiteral("/"), QStringLiteral("a.htm")),
               QStringLiteral("/a.htm"));
 }
+
+TEST(FilePanel, TheFolderBoxShowsTheWayFromTheRootAndTheSubfolders)
+{
+    TestFolders folders;
+    const QString root = folders.root();
+    QDir().mkpath(root + QStringLiteral("/site/b"));
+    QDir().mkpath(root + QStringLiteral("/site/A"));
+    QDir().mkpath(root + QStringLiteral("/sitex"));
+    const std::vector<FolderLine> lines = folderBoxLines(root + QStringLiteral("/site/"), root);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].path, root);
+    EXPECT_EQ(lines[1], (FolderLine{root + QStringLiteral("/site"), QStringLiteral("site"), 1}));
+    EXPECT_EQ(lines[2], (FolderLine{root + QStringLiteral("/site/A"), QStringLiteral("A"), 2}));
+    EXPECT_EQ(lines[3].name, QStringLiteral("b"));
+    const QString elsewhere = root + QStringLiteral("/sitex");
+    EXPECT_EQ(folderBoxLines(elsewhere, root + QStringLiteral("/site")),
+              std::vector<FolderLine>({{elsewhere, elsewhere, 0}}))
+        << "a folder that is not below the root is a root of its own";
+}

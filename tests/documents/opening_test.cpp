@@ -239,21 +239,23 @@ TEST_F(Opening, TheOpenCommandListsPicturesWithoutPreviewAndRefusesBinaryText)
     EXPECT_TRUE(rulesHold());
 }
 
-TEST_F(Opening, AProjectChosenBeforeProjectsCanOpenDropsNothing)
+TEST_F(Opening, AProjectChosenInTheOpenDialogOpensInPlaceOfWhatIsOpen)
 {
+    writeFile(path(QStringLiteral("a.html")), "a");
     const QString project = file(QStringLiteral("site.WEB"), "a.html\r\nSTOPF=a.html");
-    const QString page = file(QStringLiteral("b.html"), "b");
-    type(QStringLiteral("unsaved"));
-    commands.opening().ofnen(page);
-    const qint16 documents = state().Docs().Count();
-    ScriptedPrompts prompts({project, QStringLiteral("6")});
+    open({file(QStringLiteral("x.html"), "x"), file(QStringLiteral("y.html"), "y")});
+    type(QStringLiteral(" typed"));
+    ScriptedPrompts prompts({project, QStringLiteral("2")});
     commands.opening().mnuOpen_Click();
-    // It says so at once: no question, nothing saved, closed or dropped.
-    ASSERT_EQ(prompts.asked().size(), 2);
-    EXPECT_EQ(prompts.asked()[1].prompt,
-              QStringLiteral("proeqtis gaxsna jer ar aris SesaZlebeli."));
-    EXPECT_EQ(state().Docs().Count(), documents);
-    EXPECT_EQ(item(0).Value, QStringLiteral("unsaved"));
+    EXPECT_EQ(prompts.asked()[1].title, QStringLiteral("NEW WEB"));
+    EXPECT_EQ(editorText(), QStringLiteral("y typed")) << "cancelled: nothing dropped";
+
+    prompts.answer(project);
+    prompts.answer(QStringLiteral("7"));
+    commands.opening().mnuOpen_Click();
+    ASSERT_EQ(state().Docs().Count(), 1);
+    EXPECT_EQ(item(0).FileTitle, QStringLiteral("a.html"));
+    EXPECT_EQ(state().Docs().WEBopened(), -1);
     EXPECT_TRUE(rulesHold());
 }
 

@@ -199,3 +199,14 @@ TEST_F(ProjectSaving, JoinedDocumentsOpenAgainFromTheProjectFolder)
     EXPECT_EQ(read.files[2].path, site(QStringLiteral("p.gif")));
     EXPECT_EQ(read.files[read.startFile].title, QStringLiteral("j.html"));
 }
+
+TEST(ProjectChoice, EveryLineNamesOneDocumentAndTheAnswerGivesItsPosition)
+{
+    const QStringList titles = {QStringLiteral("a.html"), QStringLiteral("7"),
+                                QStringLiteral("a.html"), QStringLiteral("a.html (2)")};
+    const QStringList lines = choiceLines(titles);
+    EXPECT_EQ(lines, QStringList({QStringLiteral("a.html"), QStringLiteral("7 (2)"),
+                                  QStringLiteral("a.html (3)"), QStringLiteral("a.html (2)")}));
+    EXPECT_EQ(chosenPositions(QStringLiteral("a.html (3)\r\n7 (2)\r\nnone"), lines),
+              std::vector<int>({2, 1}));
+}

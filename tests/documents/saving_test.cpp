@@ -104,21 +104,6 @@ TEST_F(Saving, SavingEverythingAsksFirstAndACancelWritesNothing)
     EXPECT_EQ(item(1).Changed, -1);
 }
 
-TEST_F(Saving, AnswerSixReportsThatProjectsCannotBeSavedYet)
-{
-    open({file(QStringLiteral("a.html"), "a"), file(QStringLiteral("b.html"), "b")});
-    type(QStringLiteral(" typed"));
-    ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6")});
-    EXPECT_EQ(saveEverything(), SaveOutcome::Failed);
-    EXPECT_EQ(prompts.asked()[1].prompt,
-              QStringLiteral("proeqtis Senaxva jer ar aris SesaZlebeli."));
-    EXPECT_EQ(readFile(path(QStringLiteral("b.html"))), QByteArray("b"));
-
-    state().recordProject(path(QString()), QStringLiteral("site.WEB"));
-    prompts.answer(QStringLiteral("6"));
-    EXPECT_EQ(saveEverything(), SaveOutcome::Failed) << "an open project goes the same way";
-}
-
 TEST_F(Saving, AnswerSevenWritesOnlyChangedOrUnsavedTextDocuments)
 {
     const QString a = file(QStringLiteral("a.html"), "a");

@@ -1,0 +1,48 @@
+#pragma once
+
+// Web projects as documents: opening a project (every way in, the Open command, the command
+// line, the recent files and the new-project wizard, goes through openProject) and showing
+// the new-project wizard.
+
+#include "platform/textfile.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class CommandContext;
+class DocumentCommands;
+class DocumentState;
+class frmWEB;
+
+class ProjectCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    ProjectCommands(DocumentCommands& documents, CommandContext& context);
+    ~ProjectCommands() override;
+
+    // Opens the project whose list file is path in place of everything that is open: when
+    // anything would be lost, the user is asked first whether to save it (and the opening
+    // goes on only once the save is done), or to cancel. Old documents never join the new
+    // project. True when the project is open.
+    bool openProject(const QString& path);
+    // Reads the project whole, then puts it in place of everything that is open: its files
+    // as documents of the project, the tree, the start page, the file panel in its folder,
+    // and a word about the files that could not be opened. A list that cannot be read, or a
+    // project larger than the program holds, is refused and nothing changes.
+    bool WEB_Open(const QString& path);
+    // The new-project wizard, modeless; the main window is disabled until it closes.
+    void showWizard();
+    // The wizard while it is open, else nullptr.
+    frmWEB* wizard() const;
+
+private:
+    DocumentState& state();
+    static void tellRefused(FileStatus status);
+
+    DocumentCommands& m_documents;
+    CommandContext& m_context;
+    QPointer<frmWEB> m_wizard;
+};
