@@ -14,6 +14,7 @@
 // grows with the project.
 
 #include "benchmain.h"
+#include "benchprompts.h"
 
 #include "app/frmh.h"
 #include "documents/documentcommands.h"
@@ -42,37 +43,6 @@ struct DocumentRun
     qsizetype size;
 };
 constexpr DocumentRun kRuns[] = {{200, 100 * 1024}, {2000, 10 * 1024}};
-
-// Answers save-everything's question with "7": save the files one by one.
-class SaveEachFile : public Prompts
-{
-public:
-    QString messageBox(const QString&, const QString&, qint32, quint8, const QString&,
-                       quint8) override
-    {
-        return QStringLiteral("7");
-    }
-    QString inputBox(const QString&, const QString&, const QString&, const QString&, qint32,
-                     qint32) override
-    {
-        return {};
-    }
-    QString listBox(const QString&, const QStringList&, const QString&, const QString&, qint32,
-                    qint32, qint16) override
-    {
-        return {};
-    }
-    void failureMessage(const QString&) override {}
-    void platformMessage(const QString&, PlatformIcon, const QString&) override {}
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    std::optional<quint32> chooseColour(QWidget*, quint32) override { return std::nullopt; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
-                         const QString&) override
-    {
-        return {};
-    }
-    std::optional<quint32> chooseColour(QWidget*, quint32) override { return std::nullopt; }
-};
 
 // A folder of HTML documents of the run's size.
 class DocumentFolder
@@ -177,8 +147,7 @@ void docsSave(benchmark::State& state, DocumentRun run)
 {
     const DocumentFolder folder(run);
     OpenWindow open(folder);
-    SaveEachFile answers;
-    Prompts* previous = installPrompts(&answers);
+    const BenchPrompts answers(QStringLiteral("7"));
     for (auto _ : state) {
         for (int n = 1; n <= run.documents; ++n) {
             open.commands().tree().NDKliki(4 + n);
@@ -189,7 +158,6 @@ void docsSave(benchmark::State& state, DocumentRun run)
         open.commands().saving().SaveDocuments(QString(), -1);
         report(state, millisecondsPer(timer, run.documents));
     }
-    installPrompts(previous);
 }
 
 // --- Web projects ----------------------------------------------------------------------
@@ -214,8 +182,7 @@ void projectSave(benchmark::State& state, int files)
     window.showPlain();
     DocumentCommands& commands = *window.subsystems().documents;
     commands.projects().openProject(project.list);
-    SaveEachFile answers;
-    Prompts* previous = installPrompts(&answers);
+    const BenchPrompts answers(QStringLiteral("7"));
     for (auto _ : state) {
         for (int n = 1; n <= files; ++n) {
             commands.tree().NDKliki(4 + n);
@@ -226,7 +193,6 @@ void projectSave(benchmark::State& state, int files)
         commands.saving().SaveDocuments(QString(), -1);
         report(state, millisecondsPer(timer, files));
     }
-    installPrompts(previous);
 }
 
 // --- The peer: the editor control alone ----------------------------------------------

@@ -12,6 +12,7 @@
 // switch to each document found (lines "search_window_...").
 
 #include "benchmain.h"
+#include "benchprompts.h"
 
 #include "app/frmh.h"
 #include "documents/documentcommands.h"
@@ -152,42 +153,12 @@ void peerRun(benchmark::State& state, QString program, QStringList arguments)
 
 // --- Through the search window --------------------------------------------------------
 
-// Asks nothing: the end message of find next is passed over.
-class NoQuestions : public Prompts
-{
-public:
-    QString messageBox(const QString&, const QString&, qint32, quint8, const QString&,
-                       quint8) override
-    {
-        return QStringLiteral("6");
-    }
-    QString inputBox(const QString&, const QString&, const QString&, const QString&, qint32,
-                     qint32) override
-    {
-        return {};
-    }
-    QString listBox(const QString&, const QStringList&, const QString&, const QString&, qint32,
-                    qint32, qint16) override
-    {
-        return {};
-    }
-    void failureMessage(const QString&) override {}
-    void platformMessage(const QString&, PlatformIcon, const QString&) override {}
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
-                         const QString&) override
-    {
-        return {};
-    }
-    std::optional<quint32> chooseColour(QWidget*, quint32) override { return std::nullopt; }
-};
-
 // The main window with the first count files open, and its search window called up over
 // every open document.
 class SearchWindowRun
 {
 public:
-    explicit SearchWindowRun(int count) : m_previous(installPrompts(&m_answers))
+    explicit SearchWindowRun(int count)
     {
         qputenv("KELMORA_HOME", m_home.path().toLocal8Bit());
         window.showPlain();
@@ -197,7 +168,6 @@ public:
         m_search = window.subsystems().search->searchWindow();
         m_search->findChild<QCheckBox*>(QStringLiteral("CKalfil"))->setChecked(true);
     }
-    ~SearchWindowRun() { installPrompts(m_previous); }
 
     void searchFor(const QString& term, const QString& replacement, bool matchCase)
     {
@@ -212,8 +182,7 @@ public:
 
 private:
     QTemporaryDir m_home;
-    NoQuestions m_answers;
-    Prompts* m_previous;
+    BenchPrompts m_answers{QStringLiteral("6")};
 
 public:
     FrmH window;

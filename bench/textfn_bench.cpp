@@ -10,6 +10,7 @@
 // document taking the same texts whole for reference.
 
 #include "benchmain.h"
+#include "benchprompts.h"
 
 #include "app/frmh.h"
 #include "core/progprops.h"
@@ -55,39 +56,6 @@ constexpr Command kCommands[] = {{"upper", "mnuTF0", false, true},
                                  {"strip", "mnuTF5", false, true},
                                  {"deleteall", "mnumarkfinddel", false, false},
                                  {"distribute", "mnuTF6", true, true}};
-
-// The text distribution's questions answered with their presets (68 and 3).
-class PresetAnswers : public Prompts
-{
-public:
-    QString messageBox(const QString&, const QString&, qint32, quint8, const QString&,
-                       quint8) override
-    {
-        return QStringLiteral("6");
-    }
-    QString inputBox(const QString&, const QString&, const QString&, const QString& initial, qint32,
-                     qint32) override
-    {
-        return initial;
-    }
-    QString listBox(const QString&, const QStringList&, const QString&, const QString&, qint32,
-                    qint32, qint16) override
-    {
-        return {};
-    }
-    void failureMessage(const QString& text) override
-    {
-        std::fprintf(stderr, "failure: %s\n", qPrintable(text));
-    }
-    void platformMessage(const QString&, PlatformIcon, const QString&) override {}
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    std::optional<quint32> chooseColour(QWidget*, quint32) override { return std::nullopt; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
-                         const QString&) override
-    {
-        return {};
-    }
-};
 
 // HTML with a line break tag at the end of every line.
 QString htmlWithBreaks(qsizetype size)
@@ -252,7 +220,7 @@ void printFigures(const Figures& figures)
 
 void registerBenchmarks()
 {
-    installPrompts(new PresetAnswers);
+    static BenchPrompts answers(QStringLiteral("6"));
     for (const Command& command : kCommands) {
         for (const TextSize& size : kSizes) {
             benchmark::RegisterBenchmark(figureName(command, size).c_str(), runCommand, command,
