@@ -64,12 +64,6 @@ constexpr int kToolbarHeight = 30;
 constexpr int kInitialSidePanelWidth = 200;
 constexpr int kGutterTwips = 120;
 
-QRect toPixels(const QRect& twips)
-{
-    return QRect(twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
-                 twipsToPixels(twips.height()));
-}
-
 // Layout never fails: a window made very small gives negative sizes, which are skipped.
 void place(QWidget* widget, const QRect& rect)
 {
@@ -411,17 +405,17 @@ void FrmH::PWEB_Resize()
 {
     const SidePanelPages pages =
         layOutSidePanel(pixelsToTwips(PWEB->width()), pixelsToTwips(PWEB->height()));
-    place(TV, toPixels(pages.tree));
+    place(TV, twipsToPixels(pages.tree));
     // The open and close buttons sit above the tree, at the panel's right edge; the tabs
     // take the rest of that row, shortening their captions when it is narrow.
     const int buttonSize = Cadd->sizeHint().height();
     Cdel->setGeometry(PWEB->width() - buttonSize - 2, TV->y() - buttonSize - 2, buttonSize,
                       buttonSize);
     Cadd->setGeometry(Cdel->x() - buttonSize - 2, Cdel->y(), buttonSize, buttonSize);
-    QRect tabs = toPixels(pages.tabs);
+    QRect tabs = twipsToPixels(pages.tabs);
     tabs.setRight(Cadd->x() - 3);
     place(TAB1, tabs);
-    place(Pfile, toPixels(pages.filePage));
+    place(Pfile, twipsToPixels(pages.filePage));
     Pfile_Resize();
 }
 

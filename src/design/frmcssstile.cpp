@@ -4,7 +4,7 @@
 #include "core/editapplier.h"
 #include "design/cssdialogrules.h"
 #include "design/cssinsertion.h"
-#include "design/designcontrols.h"
+#include "core/windowcontrols.h"
 #include "platform/displaymap.h"
 #include "platform/editorcontrol.h"
 #include "platform/packedcolour.h"

@@ -2,7 +2,7 @@
 
 #include "core/commandcontext.h"
 #include "core/progprops.h"
-#include "design/designcontrols.h"
+#include "core/windowcontrols.h"
 #include "design/framesetdocuments.h"
 #include "design/framesetpages.h"
 #include "design/framesetpreview.h"

@@ -4,6 +4,7 @@
 #include "core/commandguard.h"
 #include "core/progprops.h"
 #include "core/sharedroutines.h"
+#include "core/windowcontrols.h"
 #include "documents/fileicons.h"
 #include "documents/recentfiles.h"
 #include "platform/displaymap.h"
@@ -23,21 +24,6 @@ namespace {
 
 const QString kOpenFilter = QStringLiteral(
     "All Files(*.*)|*.*|HTML-HTM(*.html,*.htm)|*.html;*.htm|Text(*.txt)|*.txt|WEB Proect|*.WEB");
-
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const QRect& place)
-{
-    auto* control = new QPushButton(QLatin1String(caption), parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(place);
-    control->setAutoDefault(false);
-    return control;
-}
 
 // The folder a list entry is in: what comes before its name.
 QString folderOf(const QString& path)
@@ -61,19 +47,21 @@ void frmrecentfile::buildControls()
     setFixedSize(twipsToPixels(7200), twipsToPixels(5100));
     LV = new QTreeWidget(this);
     LV->setObjectName(QStringLiteral("LV"));
-    LV->setGeometry(twips(120, 120, 6960, 3900));
+    LV->setGeometry(twipsRect(120, 120, 6960, 3900));
     LV->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Folder")});
     LV->setRootIsDecorated(false);
     LV->header()->resizeSection(0, twipsToPixels(2400));
-    Copen = button(this, "Copen", "Open new File", twips(120, 4560, 1800, 420));
-    COK = button(this, "COK", "Open selected file", twips(2040, 4560, 2160, 420));
-    CEXIT = button(this, "CEXIT", "Exit", twips(5880, 4560, 1200, 420));
+    Copen = placedButton(this, "Copen", QStringLiteral("Open new File"),
+                         twipsRect(120, 4560, 1800, 420));
+    COK = placedButton(this, "COK", QStringLiteral("Open selected file"),
+                       twipsRect(2040, 4560, 2160, 420));
+    CEXIT = placedButton(this, "CEXIT", QStringLiteral("Exit"), twipsRect(5880, 4560, 1200, 420));
     CKonstart = new QCheckBox(this);
     CKonstart->setObjectName(QStringLiteral("CKonstart"));
     CKonstart->setText(DisplayMap::get(DisplayMapKind::GeorgianKeys)
                            .toShown(QStringLiteral("siis Ceveneba programis startisas")));
     CKonstart->setFont(QFont(QStringLiteral("Grigolia")));
-    CKonstart->setGeometry(twips(120, 4140, 6960, 300));
+    CKonstart->setGeometry(twipsRect(120, 4140, 6960, 300));
 
     mnupopup = new QMenu(this);
     mnupopup->setObjectName(QStringLiteral("mnupopup"));

@@ -3,6 +3,7 @@
 #include "core/commandcontext.h"
 #include "core/commandguard.h"
 #include "core/sharedroutines.h"
+#include "core/windowcontrols.h"
 #include "documents/documentstate.h"
 #include "documents/ftpuploadrun.h"
 #include "platform/bytetext.h"
@@ -36,38 +37,10 @@ constexpr int kInnerWidth = 6735;
 
 const QString kBrowseFilter = QStringLiteral("All Files(*.*)|*.*");
 
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
-}
-
-// Georgian captions are stored in Latin keys.
-QString keys(const char* caption)
-{
-    return DisplayMap::get(DisplayMapKind::GeorgianKeys).toShown(QString::fromLatin1(caption));
-}
-
 // The accounts' fields and descriptions are byte text, shown in the standard font.
 const DisplayMap& latin()
 {
     return DisplayMap::get(DisplayMapKind::Latin);
-}
-
-template <class Control> Control* make(QWidget* parent, const char* name, const QRect& place)
-{
-    auto* control = new Control(parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(place);
-    return control;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& place)
-{
-    auto* control = make<QPushButton>(parent, name, place);
-    control->setText(caption);
-    control->setAutoDefault(false);
-    return control;
 }
 
 QLabel* label(QWidget* parent, const QString& caption, const QRect& place)
@@ -99,25 +72,28 @@ frmupload::~frmupload() = default;
 
 void frmupload::buildUploadFrame()
 {
-    FR1 = make<QGroupBox>(this, "FR1", twips(60, 0, 6615, 2340));
-    label(FR1, keys("faili"), twips(120, 300, 615, 255));
-    Tfile = make<QLineEdit>(FR1, "Tfile", twips(735, 255, 5160, 315));
-    Cfile = button(FR1, "Cfile", QStringLiteral("..."), twips(5955, 255, 540, 315));
-    CKalopF = make<QCheckBox>(FR1, "CKalopF", twips(120, 660, 6375, 255));
-    CKalopF->setText(keys("yvela gaxsnili failebis gadatana"));
-    label(FR1, QStringLiteral("FTP Account :"), twips(120, 1035, 1275, 255));
-    CBaccount = make<QComboBox>(FR1, "CBaccount", twips(1395, 990, 2535, 315));
-    CBdir = make<QComboBox>(FR1, "CBdir", twips(3990, 990, 2505, 315));
-    auto* Frame1 = make<QGroupBox>(FR1, "Frame1", twips(120, 1380, 3810, 855));
+    FR1 = namedControl<QGroupBox>(this, "FR1", twipsRect(60, 0, 6615, 2340));
+    label(FR1, shownKeys("faili"), twipsRect(120, 300, 615, 255));
+    Tfile = namedControl<QLineEdit>(FR1, "Tfile", twipsRect(735, 255, 5160, 315));
+    Cfile = placedButton(FR1, "Cfile", QStringLiteral("..."), twipsRect(5955, 255, 540, 315));
+    CKalopF = namedControl<QCheckBox>(FR1, "CKalopF", twipsRect(120, 660, 6375, 255));
+    CKalopF->setText(shownKeys("yvela gaxsnili failebis gadatana"));
+    label(FR1, QStringLiteral("FTP Account :"), twipsRect(120, 1035, 1275, 255));
+    CBaccount = namedControl<QComboBox>(FR1, "CBaccount", twipsRect(1395, 990, 2535, 315));
+    CBdir = namedControl<QComboBox>(FR1, "CBdir", twipsRect(3990, 990, 2505, 315));
+    auto* Frame1 = namedControl<QGroupBox>(FR1, "Frame1", twipsRect(120, 1380, 3810, 855));
     Frame1->setTitle(QStringLiteral("Transfer Type"));
-    OPA = make<QRadioButton>(Frame1, "OPA", twips(180, 375, 1500, 255));
+    OPA = namedControl<QRadioButton>(Frame1, "OPA", twipsRect(180, 375, 1500, 255));
     OPA->setText(QStringLiteral("ASCII"));
-    OPB = make<QRadioButton>(Frame1, "OPB", twips(1920, 375, 1500, 255));
+    OPB = namedControl<QRadioButton>(Frame1, "OPB", twipsRect(1920, 375, 1500, 255));
     OPB->setText(QStringLiteral("Binary"));
     OPB->setChecked(true);
-    Cupload = button(FR1, "Cupload", QStringLiteral("UPLOAD"), twips(3990, 1500, 2505, 615));
-    Command4 = button(this, "Command4", keys("parametrebi"), twips(60, 2430, 1935, 375));
-    Command3 = button(this, "Command3", keys("Sewyveta"), twips(5220, 2430, 1455, 375));
+    Cupload =
+        placedButton(FR1, "Cupload", QStringLiteral("UPLOAD"), twipsRect(3990, 1500, 2505, 615));
+    Command4 =
+        placedButton(this, "Command4", shownKeys("parametrebi"), twipsRect(60, 2430, 1935, 375));
+    Command3 =
+        placedButton(this, "Command3", shownKeys("Sewyveta"), twipsRect(5220, 2430, 1455, 375));
 
     connect(Cfile, &QPushButton::clicked, this, [this] { Cfile_Click(); });
     connect(CKalopF, &QCheckBox::toggled, this, [this] { CKalopF_Click(); });
@@ -132,38 +108,41 @@ void frmupload::buildUploadFrame()
 
 void frmupload::buildLogFrame()
 {
-    FR2 = make<QGroupBox>(this, "FR2", twips(60, 0, 6615, 2805));
-    Tinf = make<QPlainTextEdit>(FR2, "Tinf", twips(120, 240, 6375, 1740));
+    FR2 = namedControl<QGroupBox>(this, "FR2", twipsRect(60, 0, 6615, 2805));
+    Tinf = namedControl<QPlainTextEdit>(FR2, "Tinf", twipsRect(120, 240, 6375, 1740));
     Tinf->setReadOnly(true);
-    PST = make<QProgressBar>(FR2, "PST", twips(120, 2040, 6375, 225));
+    PST = namedControl<QProgressBar>(FR2, "PST", twipsRect(120, 2040, 6375, 225));
     PST->setRange(0, 100);
     PST->setTextVisible(false);
-    Command1 = button(FR2, "Command1", keys("Sewyveta"), twips(5040, 2340, 1455, 375));
+    Command1 =
+        placedButton(FR2, "Command1", shownKeys("Sewyveta"), twipsRect(5040, 2340, 1455, 375));
     FR2->hide();
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void frmupload::buildAccountPanel()
 {
-    m_panel = make<QWidget>(this, "accountPanel", twips(0, 2880, kInnerWidth, 3360));
-    List1 = make<QListWidget>(m_panel, "List1", twips(60, 60, 2415, 3195));
+    m_panel = namedControl<QWidget>(this, "accountPanel", twipsRect(0, 2880, kInnerWidth, 3360));
+    List1 = namedControl<QListWidget>(m_panel, "List1", twipsRect(60, 60, 2415, 3195));
     const char* const captions[kAccountFieldCount] = {
         "Description :", "FTP Server :", "Username :", "Password :", "Subdirectori :"};
     for (int i = 0; i < kAccountFieldCount; ++i) {
-        label(m_panel, QLatin1String(captions[i]), twips(2580, 105 + i * 435, 1275, 255));
+        label(m_panel, QLatin1String(captions[i]), twipsRect(2580, 105 + i * 435, 1275, 255));
         const QByteArray name = "Text2(" + QByteArray::number(i) + ')';
-        Text2[i] = make<QLineEdit>(m_panel, name.constData(), twips(3870, 60 + i * 435, 2805, 315));
+        Text2[i] = namedControl<QLineEdit>(m_panel, name.constData(),
+                                           twipsRect(3870, 60 + i * 435, 2805, 315));
     }
-    const QString buttonCaptions[] = {keys("axali"), keys("Setana"), keys("waSla"),
+    const QString buttonCaptions[] = {shownKeys("axali"), shownKeys("Setana"), shownKeys("waSla"),
                                       QStringLiteral("Cancel")};
     for (int i = 0; i < int(Command2.size()); ++i) {
         const QByteArray name = "Command2(" + QByteArray::number(i) + ')';
-        Command2[i] = button(m_panel, name.constData(), buttonCaptions[i],
-                             twips(2580 + i * 1035, 2280, 975, 375));
+        Command2[i] = placedButton(m_panel, name.constData(), buttonCaptions[i],
+                                   twipsRect(2580 + i * 1035, 2280, 975, 375));
         connect(Command2[i], &QPushButton::clicked, this,
                 [this, i] { runGuarded([this, i] { Command2_Click(i); }); });
     }
-    Command5 = button(m_panel, "Command5", QStringLiteral("OK"), twips(5685, 2880, 975, 375));
+    Command5 =
+        placedButton(m_panel, "Command5", QStringLiteral("OK"), twipsRect(5685, 2880, 975, 375));
     m_panel->hide();
 
     // A click (or a move with the keys) loads an entry; the program's own selections do not.

@@ -4,6 +4,7 @@
 #include "core/commandguard.h"
 #include "core/progprops.h"
 #include "core/sharedroutines.h"
+#include "core/windowcontrols.h"
 #include "documents/documentcommands.h"
 #include "documents/fileicons.h"
 #include "documents/projectcommands.h"
@@ -41,21 +42,10 @@ constexpr const char* kHints[] = {"axali failis Seqmna",  "arsebuli failis Setan
                                   "failis siidan amoSla", "proeqtis misamarTi",
                                   "proeqtis Seqmna",      "gamosvla"};
 
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
-}
-
-QString keys(const char* caption)
-{
-    return DisplayMap::get(DisplayMapKind::GeorgianKeys).toShown(QString::fromLatin1(caption));
-}
-
 QLabel* label(QWidget* parent, const char* caption, const QRect& place)
 {
-    auto* control = new QLabel(keys(caption), parent);
-    control->setFont(QFont(QStringLiteral("Grigolia")));
+    auto* control = new QLabel(shownKeys(caption), parent);
+    control->setFont(georgianFont());
     control->setGeometry(place);
     return control;
 }
@@ -63,11 +53,7 @@ QLabel* label(QWidget* parent, const char* caption, const QRect& place)
 // A separator line across the window.
 void line(QWidget* parent, const char* name, int top)
 {
-    auto* xazi = new QFrame(parent);
-    xazi->setObjectName(QLatin1String(name));
-    xazi->setFrameShape(QFrame::HLine);
-    xazi->setFrameShadow(QFrame::Sunken);
-    xazi->setGeometry(twips(60, top, 5880, 60));
+    separatorLine(parent, name)->setGeometry(twipsRect(60, top, 5880, 60));
 }
 
 } // namespace
@@ -92,33 +78,33 @@ frmWEB::~frmWEB()
 void frmWEB::buildControls()
 {
     setFixedSize(twipsToPixels(6000), twipsToPixels(5900));
-    label(this, "proeqtis saxeli", twips(120, 120, 3000, 255));
+    label(this, "proeqtis saxeli", twipsRect(120, 120, 3000, 255));
     Tpname = new QLineEdit(this);
     Tpname->setObjectName(QStringLiteral("Tpname"));
-    Tpname->setGeometry(twips(120, 380, 3600, 315));
-    label(this, "proeqtis misamarTi", twips(120, 800, 3000, 255));
+    Tpname->setGeometry(twipsRect(120, 380, 3600, 315));
+    label(this, "proeqtis misamarTi", twipsRect(120, 800, 3000, 255));
     Twebpath = new QLineEdit(this);
     Twebpath->setObjectName(QStringLiteral("Twebpath"));
-    Twebpath->setGeometry(twips(120, 1060, 5160, 315));
+    Twebpath->setGeometry(twipsRect(120, 1060, 5160, 315));
     line(this, "xazi1", 1560);
-    label(this, "failebis sia", twips(120, 1680, 3000, 255));
+    label(this, "failebis sia", twipsRect(120, 1680, 3000, 255));
     LV = new QListWidget(this);
     LV->setObjectName(QStringLiteral("LV"));
-    LV->setGeometry(twips(120, 1940, 4320, 2640));
+    LV->setGeometry(twipsRect(120, 1940, 4320, 2640));
     LV->setEditTriggers(QAbstractItemView::NoEditTriggers);
     line(this, "xazi2", 4700);
     LBinfo = new QLabel(this);
     LBinfo->setObjectName(QStringLiteral("LBinfo"));
     LBinfo->setFont(QFont(QStringLiteral("Grigolia")));
-    LBinfo->setGeometry(twips(120, 4800, 5760, 300));
+    LBinfo->setGeometry(twipsRect(120, 4800, 5760, 300));
     line(this, "xazi3", 5160);
 
     const QStyle::StandardPixmap pictures[] = {
         QStyle::SP_FileIcon,    QStyle::SP_DialogOpenButton,  QStyle::SP_TrashIcon,
         QStyle::SP_DirOpenIcon, QStyle::SP_DialogApplyButton, QStyle::SP_DialogCloseButton};
-    const QRect places[] = {twips(4560, 1940, 1320, 420), twips(4560, 2440, 1320, 420),
-                            twips(4560, 2940, 1320, 420), twips(5340, 1020, 540, 390),
-                            twips(2940, 5300, 1440, 440), twips(4440, 5300, 1440, 440)};
+    const QRect places[] = {twipsRect(4560, 1940, 1320, 420), twipsRect(4560, 2440, 1320, 420),
+                            twipsRect(4560, 2940, 1320, 420), twipsRect(5340, 1020, 540, 390),
+                            twipsRect(2940, 5300, 1440, 440), twipsRect(4440, 5300, 1440, 440)};
     for (int i = 0; i < int(COK.size()); ++i) {
         COK[i] = new QPushButton(style()->standardIcon(pictures[i]), QString(), this);
         COK[i]->setObjectName(QStringLiteral("COK(%1)").arg(i));
@@ -249,7 +235,7 @@ void frmWEB::COK_MouseMove(int index)
 {
     if (index == m_hint)
         return;
-    LBinfo->setText(keys(kHints[index]));
+    LBinfo->setText(shownKeys(kHints[index]));
     m_hint = index;
 }
 

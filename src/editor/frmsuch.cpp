@@ -5,6 +5,7 @@
 #include "core/commandguard.h"
 #include "core/editapplier.h"
 #include "core/sharedroutines.h"
+#include "core/windowcontrols.h"
 #include "documents/documentcommands.h"
 #include "documents/documentstate.h"
 #include "documents/treecommands.h"
@@ -35,22 +36,9 @@ namespace {
 constexpr int kComboDropDownWidth = 200; // pixels
 constexpr int kWidthWithHits = 7365;     // twips
 
-// A caption typed in Latin keys, shown as Georgian; "&" marks the mnemonic.
-QString keysCaption(const char* latinKeys)
-{
-    return shownMenuText(QString::fromLatin1(latinKeys), DisplayMapKind::GeorgianKeys);
-}
-
 QString keysShown(const QString& latinKeys)
 {
     return DisplayMap::get(DisplayMapKind::GeorgianKeys).toShown(latinKeys);
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* control = new QPushButton(caption, parent);
-    control->setObjectName(QLatin1String(name));
-    return control;
 }
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption)
@@ -113,21 +101,21 @@ void frmsuch::buildControls()
     Combo1->setObjectName(QStringLiteral("Combo1"));
     for (const char* scope : {"mTlian teqstSi", "markirebul teqstSi", "aqtualuri adgilidan zeviT",
                               "aqtualuri adgilidan qveviT"})
-        Combo1->addItem(keysCaption(scope));
+        Combo1->addItem(shownKeys(scope));
     Combo1->view()->setMinimumWidth(kComboDropDownWidth);
 
-    CKalfil = checkBox(this, "CKalfil", keysCaption("yvela gaxsnil failSi"));
-    CKcase = checkBox(this, "CKcase", keysCaption("didi-patara asoebiT"));
-    CHK = checkBox(this, "CHK", keysCaption("&mxolod mTliani sityva"));
+    CKalfil = checkBox(this, "CKalfil", shownKeys("yvela gaxsnil failSi"));
+    CKcase = checkBox(this, "CKcase", shownKeys("didi-patara asoebiT"));
+    CHK = checkBox(this, "CHK", shownKeys("&mxolod mTliani sityva"));
     // A Latin word: shown as itself.
     CKutf8 = checkBox(this, "CKutf8", QStringLiteral("UTF8"));
 
-    Czuch = button(this, "Czuch", keysCaption("Zebna"));
-    MBAlfind = button(this, "MBAlfind", keysCaption("yvelas povna"));
-    Ccvla = button(this, "Ccvla", keysCaption("Secvla"));
-    Calcvla = button(this, "Calcvla", keysCaption("yvelas Secvla"));
-    Ccheinj = button(this, "Ccheinj", QStringLiteral("\u21C5")); // swaps the two texts
-    Cmeniu = button(this, "Cmeniu", QStringLiteral("\u25BC"));   // opens the aids menu
+    Czuch = namedButton(this, "Czuch", shownKeys("Zebna"));
+    MBAlfind = namedButton(this, "MBAlfind", shownKeys("yvelas povna"));
+    Ccvla = namedButton(this, "Ccvla", shownKeys("Secvla"));
+    Calcvla = namedButton(this, "Calcvla", shownKeys("yvelas Secvla"));
+    Ccheinj = namedButton(this, "Ccheinj", QStringLiteral("\u21C5")); // swaps the two texts
+    Cmeniu = namedButton(this, "Cmeniu", QStringLiteral("\u25BC"));   // opens the aids menu
     for (QPushButton* glyph : {Ccheinj, Cmeniu})
         glyph->setFixedWidth(glyph->sizeHint().height() + 8);
 
@@ -147,7 +135,7 @@ void frmsuch::buildControls()
     QAction* mnuand = mnual->addAction(QStringLiteral("And"));
     mnuand->setObjectName(QStringLiteral("mnuand"));
     mnual->addSeparator()->setObjectName(QStringLiteral("sep"));
-    QAction* mnuend = mnual->addAction(keysCaption("xazis bolo"));
+    QAction* mnuend = mnual->addAction(shownKeys("xazis bolo"));
     mnuend->setObjectName(QStringLiteral("mnuend"));
     QAction* mnutab = mnual->addAction(QStringLiteral("Tab"));
     mnutab->setObjectName(QStringLiteral("mnutab"));

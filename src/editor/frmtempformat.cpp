@@ -5,6 +5,7 @@
 #include "core/commandguard.h"
 #include "core/frmboxa.h"
 #include "core/sharedroutines.h"
+#include "core/windowcontrols.h"
 #include "documents/documentstate.h"
 #include "editor/textbox.h"
 #include "editor/wraptemplates.h"
@@ -23,18 +24,6 @@ namespace {
 
 const QString kTffFilter = QStringLiteral("Temp Formats(*.TFF)|*.TFF;*.tff");
 constexpr int kEnter = 13;
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* control = new QPushButton(caption, parent);
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
-QString keysCaption(const char* latinKeys)
-{
-    return shownMenuText(QString::fromLatin1(latinKeys), DisplayMapKind::GeorgianKeys);
-}
 
 // The name box and the list show names in the 8-bit layout; the texts around the selection
 // are markup, shown as Latin in a fixed font.
@@ -60,19 +49,19 @@ frmtempformat::frmtempformat(CommandContext& context, TFormatList& templates)
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
 
-    Cadd = button(this, "Cadd", QStringLiteral("ADD"));
-    COK = button(this, "COK", QStringLiteral("Add and Exit"));
-    Cremove = button(this, "Cremove", QStringLiteral("Remove"));
-    Copen = button(this, "Copen", keysCaption("gaxsna"));
-    Csave = button(this, "Csave", keysCaption("Cawera"));
-    CEXIT = button(this, "CEXIT", QStringLiteral("Exit"));
+    Cadd = namedButton(this, "Cadd", QStringLiteral("ADD"));
+    COK = namedButton(this, "COK", QStringLiteral("Add and Exit"));
+    Cremove = namedButton(this, "Cremove", QStringLiteral("Remove"));
+    Copen = namedButton(this, "Copen", shownKeys("gaxsna"));
+    Csave = namedButton(this, "Csave", shownKeys("Cawera"));
+    CEXIT = namedButton(this, "CEXIT", QStringLiteral("Exit"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(keysCaption("saxeli"), this), 0, 0);
+    grid->addWidget(new QLabel(shownKeys("saxeli"), this), 0, 0);
     grid->addWidget(Tsaxeli, 1, 0);
-    grid->addWidget(new QLabel(keysCaption("markirebis win"), this), 2, 0);
+    grid->addWidget(new QLabel(shownKeys("markirebis win"), this), 2, 0);
     grid->addWidget(Tfor, 3, 0);
-    grid->addWidget(new QLabel(keysCaption("markirebis Semdeg"), this), 4, 0);
+    grid->addWidget(new QLabel(shownKeys("markirebis Semdeg"), this), 4, 0);
     grid->addWidget(Tnach, 5, 0);
     grid->addWidget(List1, 0, 1, 6, 1);
     auto* buttons = new QGridLayout;

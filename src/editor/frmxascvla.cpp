@@ -3,6 +3,7 @@
 #include "core/commandcontext.h"
 #include "core/commandguard.h"
 #include "core/editapplier.h"
+#include "core/windowcontrols.h"
 #include "editor/linsuch.h"
 #include "editor/textbox.h"
 #include "menus/menucaption.h"
@@ -19,18 +20,6 @@ namespace {
 
 constexpr int kLowestPanel = 2580; // twips
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* control = new QPushButton(caption, parent);
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
-QString keysCaption(const char* latinKeys)
-{
-    return shownMenuText(QString::fromLatin1(latinKeys), DisplayMapKind::GeorgianKeys);
-}
-
 } // namespace
 
 frmxascvla::frmxascvla(CommandContext& context)
@@ -39,7 +28,7 @@ frmxascvla::frmxascvla(CommandContext& context)
     setObjectName(QStringLiteral("frmxascvla"));
     setWindowTitle(QStringLiteral("Replace"));
 
-    auto* label = new QLabel(keysCaption("saZebni teqsti"), this);
+    auto* label = new QLabel(shownKeys("saZebni teqsti"), this);
     Tsuch = makeTextBox(this, "Tsuch", 1);
 
     PmoZ = new QWidget;
@@ -55,11 +44,11 @@ frmxascvla::frmxascvla(CommandContext& context)
     Pfon->setWidget(PmoZ);
     Pfon->setMinimumHeight(twipsToPixels(kLowestPanel));
 
-    Cfind = button(this, "Cfind", keysCaption("Secvla"));
-    Cnew = button(this, "Cnew", keysCaption("axali"));
-    Cdel = button(this, "Cdel", keysCaption("waSla"));
-    Ccler = button(this, "Ccler", keysCaption("dacla"));
-    Cbr2 = button(this, "Cbr2", QStringLiteral("\u21B5")); // a line break into the string
+    Cfind = namedButton(this, "Cfind", shownKeys("Secvla"));
+    Cnew = namedButton(this, "Cnew", shownKeys("axali"));
+    Cdel = namedButton(this, "Cdel", shownKeys("waSla"));
+    Ccler = namedButton(this, "Ccler", shownKeys("dacla"));
+    Cbr2 = namedButton(this, "Cbr2", QStringLiteral("\u21B5")); // a line break into the string
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(label, 0, 0);

@@ -1,4 +1,4 @@
-#include "design/designcontrols.h"
+#include "core/windowcontrols.h"
 
 #include "core/xazi.h"
 #include "platform/displaymap.h"
@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -38,6 +39,22 @@ private:
 };
 
 } // namespace
+
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = namedControl<QPushButton>(parent, name);
+    button->setText(caption);
+    return button;
+}
+
+QPushButton* placedButton(QWidget* parent, const char* name, const QString& caption,
+                          const QRect& place)
+{
+    auto* button = namedButton(parent, name, caption);
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    return button;
+}
 
 QFont georgianFont(int points)
 {
