@@ -51,13 +51,29 @@ qint16 DocumentState::indexOfFile(const QString& path) const
 {
     if (path.isEmpty())
         return -1;
-    const QString identity = fileIdentity(path);
+    // Documents keep clean paths: most lookups end at the same path written the same way.
+    // Only then are files told apart by what their links lead to, each document's file
+    // looked up once for all later lookups, so opening many files stays linear.
+    const QString wanted = cleanFilePath(path);
+    for (qint16 i = 0; i < m_docs.Count(); ++i) {
+        if (m_docs.Item(i).filepath == wanted)
+            return i;
+    }
+    const QString identity = fileIdentity(wanted);
     for (qint16 i = 0; i < m_docs.Count(); ++i) {
         const QString& file = m_docs.Item(i).filepath;
-        if (!file.isEmpty() && fileIdentity(file) == identity)
+        if (!file.isEmpty() && knownIdentity(file) == identity)
             return i;
     }
     return -1;
+}
+
+QString DocumentState::knownIdentity(const QString& file) const
+{
+    auto known = m_identities.constFind(file);
+    if (known == m_identities.constEnd())
+        known = m_identities.insert(file, fileIdentity(file));
+    return *known;
 }
 
 bool DocumentState::holdsSingleFile(const QString& path) const

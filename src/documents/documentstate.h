@@ -13,6 +13,7 @@
 
 #include "core/collection.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <optional>
@@ -164,6 +165,8 @@ public:
 
 private:
     bool holdsText(qint16 index) const;
+    // The file a document's clean path names (links followed), as first looked up.
+    QString knownIdentity(const QString& file) const;
     void load(qint16 index);
     void showText(const QString& text);
 
@@ -174,4 +177,5 @@ private:
     QString m_editorPath;
     bool m_editorChanged = false;
     bool m_loadingText = false;
+    mutable QHash<QString, QString> m_identities; // by clean path, for indexOfFile
 };
