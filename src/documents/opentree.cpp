@@ -4,6 +4,7 @@
 
 #include "core/collection.h"
 #include "documents/documentfiles.h"
+#include "documents/fileextension.h"
 
 #include <array>
 
@@ -51,7 +52,7 @@ QString treeGroupText(TreeGroup group)
 
 FileKind fileKindOf(const QString& title)
 {
-    const QString extension = extensionOf(title).toUpper();
+    const QString extension = upperExtension(title);
     for (int i = 0; i < int(kPasses.size()); ++i) {
         for (const char* listed : kPasses[i].extensions) {
             if (extension == QLatin1String(listed))
@@ -96,7 +97,7 @@ QStringList siasorti(const QStringList& names)
     QStringList sorted;
     for (const char* extension : kSortedExtensions) {
         for (const QString& name : names) {
-            if (extensionOf(name).toUpper() == QLatin1String(extension))
+            if (upperExtension(name) == QLatin1String(extension))
                 sorted << name;
         }
     }

@@ -6,6 +6,7 @@
 #include "documents/documentcommands.h"
 #include "documents/documentfiles.h"
 #include "documents/documentstate.h"
+#include "documents/fileextension.h"
 #include "documents/savecommands.h"
 #include "menus/menuregistry.h"
 #include "platform/editorcontrol.h"
@@ -189,7 +190,7 @@ void TreeCommands::TV_DblClick()
     static const QStringList previewed = {
         QStringLiteral("BMP"), QStringLiteral("WMF"), QStringLiteral("DIB"), QStringLiteral("JPG"),
         QStringLiteral("GIF"), QStringLiteral("EMF"), QStringLiteral("ICO")};
-    if (previewed.contains(extensionOf(item.FileTitle).toUpper()))
+    if (previewed.contains(upperExtension(item.FileTitle)))
         m_documents.showPicture(item.filepath);
     else
         ShellOpen(item.filepath, &m_context.owner());
