@@ -3,6 +3,7 @@
 #include "platform/bytetext.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -63,6 +64,11 @@ int runBenchmarks(int argc, char* argv[], void (*registerBenchmarks)(),
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program reads nothing of a user's: a fresh program folder and settings.
+    QTemporaryDir home;
+    qputenv("KELMORA_HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     registerBenchmarks();

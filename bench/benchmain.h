@@ -23,6 +23,7 @@ void printFigure(const Figures& figures, const std::string& name);
 void printRatio(const Figures& figures, const std::string& name, const std::string& measured,
                 const std::string& against);
 
+// Runs headless, with a fresh program folder and settings.
 int runBenchmarks(int argc, char* argv[], void (*registerBenchmarks)(),
                   void (*printFigures)(const Figures&));
 

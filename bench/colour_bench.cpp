@@ -133,10 +133,5 @@ void registerBenchmarks()
 
 int main(int argc, char* argv[])
 {
-    // The main window reads nothing of a user's: a fresh program folder and settings.
-    QTemporaryDir home;
-    qputenv("KELMORA_HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
     return runBenchmarks(argc, argv, registerBenchmarks, printFigures);
 }
