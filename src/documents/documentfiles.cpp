@@ -1,5 +1,6 @@
 #include "documents/documentfiles.h"
 
+#include "documents/fileextension.h"
 #include "platform/bytetext.h"
 #include "platform/casefold.h"
 #include "platform/filewriter.h"
@@ -12,7 +13,7 @@ namespace {
 
 bool isOneOf(const QString& extension, std::initializer_list<const char*> list)
 {
-    const QString upper = extension.toUpper();
+    const QString upper = upperExtension(extension);
     for (const char* entry : list) {
         if (upper == QLatin1String(entry))
             return true;

@@ -29,21 +29,8 @@ protected:
     EditMenus() { QGuiApplication::clipboard()->clear(); }
     ~EditMenus() override { CaseFold::setRussianPairs(false); }
 
-    // The editor holding a document written as markedtext.h writes it.
-    void load(const char* document)
-    {
-        const MarkedText d = unmark(document);
-        context.T1->setText(d.text);
-        context.T1->setSelection(d.selection.start, d.selection.length());
-    }
-    QString editorState() const
-    {
-        QString text = context.T1->Text();
-        const qint32 start = context.T1->SelStart(), length = context.T1->SelLength();
-        if (length == 0)
-            return text.insert(start, u'|');
-        return text.insert(start + length, u']').insert(start, u'[');
-    }
+    void load(const char* document) { loadMarked(*context.T1, document); }
+    QString editorState() const { return markedState(*context.T1); }
     // The command chosen from its menu: the clipboard as the editor's timer last saw it.
     QString after(const char* document, const char* command)
     {

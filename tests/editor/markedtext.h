@@ -8,6 +8,7 @@
 #include "conversions/bytes.h"
 #include "core/textedit.h"
 #include "editor/editorselection.h"
+#include "platform/editorcontrol.h"
 
 #include <optional>
 
@@ -42,6 +43,24 @@ template <typename Command> QString after(const char* document, Command command)
 {
     const MarkedText unmarked = unmark(document);
     return afterEdit(unmarked, command(unmarked));
+}
+
+// The editor holding a marked document, and the editor's text and selection marked.
+inline void loadMarked(EditorControl& editor, const char* document)
+{
+    const MarkedText unmarked = unmark(document);
+    editor.setText(unmarked.text);
+    editor.setSelection(unmarked.selection.start, unmarked.selection.length());
+}
+
+inline QString markedState(const EditorControl& editor)
+{
+    QString text = editor.Text();
+    const qint32 start = editor.SelStart();
+    const qint32 length = editor.SelLength();
+    if (length == 0)
+        return text.insert(start, u'|');
+    return text.insert(start + length, u']').insert(start, u'[');
 }
 
 inline QString marked(const char* text)

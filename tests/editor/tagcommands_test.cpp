@@ -23,20 +23,8 @@ namespace {
 class TagMenus : public testing::Test
 {
 protected:
-    void load(const char* document)
-    {
-        const MarkedText d = unmark(document);
-        context.T1->setText(d.text);
-        context.T1->setSelection(d.selection.start, d.selection.length());
-    }
-    QString editorState() const
-    {
-        QString text = context.T1->Text();
-        const qint32 start = context.T1->SelStart(), length = context.T1->SelLength();
-        if (length == 0)
-            return text.insert(start, u'|');
-        return text.insert(start + length, u']').insert(start, u'[');
-    }
+    void load(const char* document) { loadMarked(*context.T1, document); }
+    QString editorState() const { return markedState(*context.T1); }
     QString after(const char* document, const char* command)
     {
         load(document);
