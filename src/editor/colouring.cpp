@@ -39,18 +39,21 @@ QList<EditorControl::ColourRun> overlayRuns(const QList<HtmlColourRun>& runs)
 Colouring::Colouring(CommandContext& context) : m_context(context)
 {}
 
+bool Colouring::ColorizeOn() const
+{
+    return m_context.editor().hasColourOverlay();
+}
+
 void Colouring::ColorizeHTML()
 {
     EditorControl& editor = m_context.editor();
     // The overlay changes no text; should anything report a change meanwhile, it is still
     // none of the user's.
     const DocumentState::TextLoading loading(m_context.documents());
-    if (m_on) {
+    if (editor.hasColourOverlay()) {
         editor.clearColourOverlay();
-        m_on = false;
         return;
     }
     const BusyCursor busy;
     editor.setColourOverlay(overlayRuns(htmlColourRuns(editor.Text())));
-    m_on = true;
 }

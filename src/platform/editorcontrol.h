@@ -116,6 +116,7 @@ public:
     };
     void setColourOverlay(QList<ColourRun> runs);
     void clearColourOverlay();
+    bool hasColourOverlay() const { return m_overlayShown; }
 
     // Loads a file as byte text, one character per byte, as setText does, read as the
     // documents are. Anything but Readable (missing, unreadable, not text, too large)
