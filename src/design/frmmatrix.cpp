@@ -2,7 +2,9 @@
 
 #include "core/sharedroutines.h"
 #include "platform/browser.h"
+#include "platform/bytetext.h"
 #include "platform/displaymap.h"
+#include "platform/filenames.h"
 #include "platform/prompts.h"
 
 #include <QListWidget>
@@ -28,6 +30,15 @@ QString shownSource(const QString& byteText)
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return DisplayMap::get(DisplayMapKind::Latin).toShown(lines);
+}
+
+// A matrix's name as the list shows it: a name that is not UTF-8 is in the 8-bit Georgian
+// layout.
+QString shownName(const QString& name)
+{
+    if (!hasEightBitName(name))
+        return name;
+    return DisplayMap::get(DisplayMapKind::GeorgianIso).toShown(bytesToText(fileNameBytes(name)));
 }
 
 } // namespace
@@ -109,7 +120,8 @@ void frmMatrix::showList()
 {
     const QSignalBlocker quiet(List1);
     List1->clear();
-    List1->addItems(m_list.names());
+    for (const QString& name : m_list.names())
+        List1->addItem(shownName(name));
     List1->setCurrentRow(m_list.selected());
     enableSelectionButtons(m_list.selectionButtonsEnabled());
     if (m_list.names().isEmpty())
