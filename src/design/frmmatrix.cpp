@@ -55,6 +55,12 @@ frmMatrix::frmMatrix(QWidget* owner)
         if (row >= 0)
             List1_Click(row);
     });
+    // A click on the entry already selected changes no row, and is a click all the same.
+    List1->viewport()->installEventFilter(this);
+    connect(List1, &QListWidget::clicked, this, [this](const QModelIndex& entry) {
+        if (entry.row() == m_rowAtPress)
+            List1_Click(entry.row());
+    });
     WBR->setObjectName(QStringLiteral("WBR"));
     WBR->setNavigationCheck(&frmMatrix::mayLoad);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -112,6 +118,14 @@ void frmMatrix::resizeEvent(QResizeEvent* event)
                      std::max(0, height() - below));
     WBR->setGeometry(view);
     Text1->setGeometry(view);
+}
+
+bool frmMatrix::eventFilter(QObject* watched, QEvent* event)
+{
+    // The row before the press selects one: a press that selected its entry ran the click.
+    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_rowAtPress = List1->currentRow();
+    return QDialog::eventFilter(watched, event);
 }
 
 // --- The list --------------------------------------------------------------------------

@@ -116,6 +116,26 @@ TEST_F(MatrixWindow, ListedMatricesShowAsPageOrSourceAndTheButtonsFollowTheSelec
     EXPECT_TRUE(control<QPlainTextEdit>(dialog, s("Text1"))->toPlainText().isEmpty());
 }
 
+TEST_F(MatrixWindow, AClickOnTheSelectedEntryLeavesTheSourceView)
+{
+    matrices({{"a.html", "<P>a</P>"}, {"b.html", "<P>b</P>"}});
+    frmMatrix dialog(&window.frame);
+    dialog.show();
+    const auto clickEntry = [&](int row) {
+        QListWidget* entries = list(dialog);
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {},
+                          entries->visualItemRect(entries->item(row)).center());
+    };
+    clickEntry(1);
+    EXPECT_TRUE(pageShown(dialog));
+    press(dialog, 5);
+    ASSERT_TRUE(sourceShown(dialog));
+    clickEntry(1);
+    EXPECT_EQ(list(dialog)->currentRow(), 1);
+    EXPECT_TRUE(pageShown(dialog));
+    EXPECT_FALSE(sourceShown(dialog));
+}
+
 TEST_F(MatrixWindow, AMatrixNamedIn8BitGeorgianIsListedShownOpenedAndDeleted)
 {
     matrices({{"a.html", "<P>a</P>"}});
