@@ -1,21 +1,21 @@
 #include "design/filetext.h"
 
 #include "platform/bytetext.h"
+#include "platform/filenames.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 std::optional<QString> ReadFileText(const QString& path)
 {
     if (path.isEmpty())
         return QString();
-    const QFileInfo info(path);
-    if (!info.exists())
+    const FileFacts facts = fileFacts(path);
+    if (!facts.exists)
         return QString();
-    if (!info.isFile() || info.size() > kLargestTextFile)
+    if (!facts.isFile || facts.size > kLargestTextFile)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openForReading(file, path))
         return std::nullopt;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)

@@ -2,9 +2,9 @@
 
 #include "core/commandcontext.h"
 #include "core/editapplier.h"
+#include "core/windowcontrols.h"
 #include "design/cssdialogrules.h"
 #include "design/cssinsertion.h"
-#include "core/windowcontrols.h"
 #include "platform/displaymap.h"
 #include "platform/editorcontrol.h"
 #include "platform/packedcolour.h"
@@ -50,6 +50,13 @@ void addKeysItems(QComboBox* list, std::initializer_list<const char*> latinKeys)
     list->setFont(georgianFont());
     for (const char* item : latinKeys)
         list->addItem(shownKeys(item));
+}
+
+// The width a list needs to show its longest entry whole beside its scroll bar.
+int widthShowingEntries(const QListWidget* list)
+{
+    return list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+           list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
 }
 
 QString indexed(const char* name, int index)
@@ -106,7 +113,12 @@ frmCSSstile::frmCSSstile(CommandContext& context, bool rollover)
     connect(CEXIT, &QToolButton::clicked, this, &QDialog::reject);
 
     loadDefaults();
-    resize(366, 457); // 5490 by 6855 twips
+    // The style and size lists as wide as their entries; the font list takes the room left,
+    // never less than its longest name.
+    listFont->setMinimumWidth(widthShowingEntries(listFont));
+    Liststil->setFixedWidth(widthShowingEntries(Liststil));
+    listzice->setFixedWidth(widthShowingEntries(listzice));
+    resize(366, 457); // 5490 by 6855 twips, or what the controls need
 }
 
 frmCSSstile::~frmCSSstile() = default;
@@ -199,6 +211,7 @@ QWidget* frmCSSstile::buildFontPage()
     OL->setObjectName(QStringLiteral("OL"));
     OL->setAutoFillBackground(true);
     OL->hide();
+    LBfon->installEventFilter(this); // the sample stays centred as the window is laid out
     grid->addWidget(LBfon, 6, 0, 1, 3);
 
     connect(Tfont, &QLineEdit::textEdited, this, [this] { Tfont_Change(); });
@@ -525,9 +538,21 @@ void frmCSSstile::refreshSample()
     LBfon->setPalette(back);
 
     LBvid->adjustSize();
+    placeSample();
+    OL->setVisible(OverlineOn);
+}
+
+void frmCSSstile::placeSample()
+{
     LBvid->move((LBfon->width() - LBvid->width()) / 2, (LBfon->height() - LBvid->height()) / 2);
     OL->setGeometry(LBvid->x(), LBvid->y(), LBvid->width(), 1);
-    OL->setVisible(OverlineOn);
+}
+
+bool frmCSSstile::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == LBfon && event->type() == QEvent::Resize)
+        placeSample();
+    return QDialog::eventFilter(watched, event);
 }
 
 CssChoices frmCSSstile::choices() const

@@ -36,6 +36,9 @@ public:
     // The choices as the controls hold them.
     CssChoices choices() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* buildFontPage();
     QWidget* buildPlacePage();
@@ -58,6 +61,8 @@ private:
     void chooseColour(quint32& colour, QLabel* swatch);
     void showSwatch(QLabel* swatch, quint32 colour) const;
     void refreshSample();
+    // The sample centred on its background, the overline along its top edge.
+    void placeSample();
     void COK_Click();
 
     CommandContext& m_context;

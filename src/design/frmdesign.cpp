@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolBar>
+#include <qdrawutil.h>
 
 #include <functional>
 
@@ -56,11 +57,13 @@ QSizeF twipsOf(const QSize& pixels)
 } // namespace
 
 // A picture box of the designer: a background colour, a picture tiled over it from the top
-// left corner, and a frame's name printed at a place given in twips.
+// left corner, and a frame's name printed at a place given in twips. A frame's preview has a
+// sunken edge: the frames of a layout touch, and the edges tell them apart.
 class DesignPicture : public QWidget
 {
 public:
-    explicit DesignPicture(QWidget* parent) : QWidget(parent) {}
+    enum class Edge { None, Sunken };
+    DesignPicture(QWidget* parent, Edge edge) : QWidget(parent), m_edge(edge) {}
 
     std::function<void()> pressed;
     std::function<void()> clicked;
@@ -97,6 +100,8 @@ protected:
         painter.fillRect(rect(), unpackedColour(m_back));
         for (const QPoint& corner : tilePositions(size(), m_tile.size()))
             painter.drawImage(corner, m_tile);
+        if (m_edge == Edge::Sunken)
+            qDrawShadePanel(&painter, rect(), palette(), true, 1);
         if (m_name.isEmpty())
             return;
         painter.setPen(unpackedColour(m_fore));
@@ -119,6 +124,7 @@ protected:
     }
 
 private:
+    const Edge m_edge;
     quint32 m_back = kPageNoColour;
     quint32 m_fore = kBlack;
     QImage m_tile;
@@ -218,7 +224,7 @@ frmDesign::frmDesign(CommandContext& context, FramesetDesign& design)
     setObjectName(QStringLiteral("frmDesign"));
     setWindowTitle(QStringLiteral("VD"));
 
-    Pfon = new DesignPicture(this);
+    Pfon = new DesignPicture(this, DesignPicture::Edge::None);
     Pfon->setObjectName(QStringLiteral("Pfon"));
     Pfon->setBackColour(m_design.Page.BackColor);
     if (!m_design.Page.Image.isEmpty())
@@ -394,7 +400,7 @@ void frmDesign::applyThumbnail(int thumbnail)
     const std::vector<FramePreview> previews =
         previewGeometry(Preset, int(surface.width()), int(surface.height()));
     for (size_t i = 0; i < previews.size(); ++i) {
-        auto* preview = new DesignPicture(Pfon);
+        auto* preview = new DesignPicture(Pfon, DesignPicture::Edge::Sunken);
         const auto index = qint16(i);
         preview->setObjectName(QStringLiteral("Pfram(%1)").arg(i));
         preview->setBackColour(m_design.Frames[i].BackColor);

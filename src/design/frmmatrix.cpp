@@ -2,7 +2,9 @@
 
 #include "core/sharedroutines.h"
 #include "platform/browser.h"
+#include "platform/bytetext.h"
 #include "platform/displaymap.h"
+#include "platform/filenames.h"
 #include "platform/prompts.h"
 
 #include <QListWidget>
@@ -30,6 +32,15 @@ QString shownSource(const QString& byteText)
     return DisplayMap::get(DisplayMapKind::Latin).toShown(lines);
 }
 
+// A matrix's name as the list shows it: a name that is not UTF-8 is in the 8-bit Georgian
+// layout.
+QString shownName(const QString& name)
+{
+    if (!hasEightBitName(name))
+        return name;
+    return DisplayMap::get(DisplayMapKind::GeorgianIso).toShown(bytesToText(fileNameBytes(name)));
+}
+
 } // namespace
 
 frmMatrix::frmMatrix(QWidget* owner)
@@ -43,6 +54,12 @@ frmMatrix::frmMatrix(QWidget* owner)
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             List1_Click(row);
+    });
+    // A click on the entry already selected changes no row, and is a click all the same.
+    List1->viewport()->installEventFilter(this);
+    connect(List1, &QListWidget::clicked, this, [this](const QModelIndex& entry) {
+        if (entry.row() == m_rowAtPress)
+            List1_Click(entry.row());
     });
     WBR->setObjectName(QStringLiteral("WBR"));
     WBR->setNavigationCheck(&frmMatrix::mayLoad);
@@ -103,13 +120,22 @@ void frmMatrix::resizeEvent(QResizeEvent* event)
     Text1->setGeometry(view);
 }
 
+bool frmMatrix::eventFilter(QObject* watched, QEvent* event)
+{
+    // The row before the press selects one: a press that selected its entry ran the click.
+    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_rowAtPress = List1->currentRow();
+    return QDialog::eventFilter(watched, event);
+}
+
 // --- The list --------------------------------------------------------------------------
 
 void frmMatrix::showList()
 {
     const QSignalBlocker quiet(List1);
     List1->clear();
-    List1->addItems(m_list.names());
+    for (const QString& name : m_list.names())
+        List1->addItem(shownName(name));
     List1->setCurrentRow(m_list.selected());
     enableSelectionButtons(m_list.selectionButtonsEnabled());
     if (m_list.names().isEmpty())

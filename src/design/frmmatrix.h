@@ -35,6 +35,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class ViewMode { None, Page, Source };
@@ -53,6 +54,7 @@ private:
     MatrixList m_list;
     QString m_result;
     ViewMode m_viewMode = ViewMode::None;
+    int m_rowAtPress = -1; // the list's selected row when the mouse was last pressed on it
 
     QListWidget* List1;
     Browser* WBR; // its web engine starts at the first preview

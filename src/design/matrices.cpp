@@ -2,11 +2,11 @@
 
 #include "design/filetext.h"
 #include "platform/bytetext.h"
+#include "platform/filenames.h"
 #include "platform/filewriter.h"
 #include "platform/paths.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -18,9 +18,12 @@ QString matrixFolder()
 
 QStringList listMatrices(const QString& folder)
 {
-    // File names are paths, not byte text: the file system's own case rules apply.
-    QStringList names = QDir(folder).entryList({QStringLiteral("*.html"), QStringLiteral("*.htm")},
-                                               QDir::Files, QDir::NoSort);
+    // File names are paths, not byte text: a name that is not UTF-8 is listed too.
+    QStringList names = folderFiles(folder);
+    names.removeIf([](const QString& name) {
+        return !name.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) &&
+               !name.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive);
+    });
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         const int folded = a.compare(b, Qt::CaseInsensitive);
         return folded != 0 ? folded < 0 : a < b;
@@ -84,13 +87,11 @@ MatrixList::Deleted MatrixList::deleteSelected(bool confirmed)
     Deleted deleted{DeleteOutcome::Kept, false, QString()};
     const QString path = selectedPath();
     if (confirmed && matrixExists(path)) {
-        QFile file(path);
-        if (file.remove()) {
+        if (removeFile(path, &deleted.error)) {
             deleted.outcome = DeleteOutcome::Deleted;
             refresh();
         } else {
             deleted.outcome = DeleteOutcome::Failed;
-            deleted.error = file.errorString();
         }
     }
     deleted.preview = n < qint32(m_names.size()) - 1;
@@ -101,7 +102,7 @@ MatrixList::Deleted MatrixList::deleteSelected(bool confirmed)
 
 bool matrixExists(const QString& path)
 {
-    return !path.isEmpty() && QFileInfo(path).isFile();
+    return fileFacts(path).isFile;
 }
 
 std::optional<QString> matrixSource(const QString& path)

@@ -13,7 +13,8 @@
 QString matrixFolder();
 
 // The names (without folder) of the files in folder whose names end in ".html" or ".htm" in
-// any letter case, ordered by name ignoring case; none when the folder is missing.
+// any letter case, also names that are not UTF-8, ordered by name ignoring case; none when
+// the folder is missing.
 QStringList listMatrices(const QString& folder);
 
 class MatrixList

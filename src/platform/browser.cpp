@@ -1,5 +1,7 @@
 #include "platform/browser.h"
 
+#include "platform/filenames.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -25,9 +27,11 @@ constexpr qint64 kHeadBytes = 64 * 1024;
 
 QUrl localPageAddress(const QString& path)
 {
+    // The path's bytes percent-encoded, so that a name that is not UTF-8 reaches the file.
+    const QByteArray bytes = fileNameBytes(QFileInfo(path).absoluteFilePath());
     QUrl address;
     address.setScheme(QString::fromLatin1(kScheme));
-    address.setPath(QFileInfo(path).absoluteFilePath());
+    address.setPath(QString::fromLatin1(bytes.toPercentEncoding("/")), QUrl::TolerantMode);
     return address;
 }
 
@@ -67,8 +71,8 @@ public:
     void requestStarted(QWebEngineUrlRequestJob* job) override
     {
         const QString path = Browser::existingFileOf(job->requestUrl());
-        auto* file = new QFile(path, job); // the job owns the file it reads from
-        if (path.isEmpty() || !file->open(QIODevice::ReadOnly)) {
+        auto* file = new QFile(job); // the job owns the file it reads from
+        if (path.isEmpty() || !openForReading(*file, path)) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
@@ -170,11 +174,8 @@ QString Browser::existingFileOf(const QUrl& address)
     if (address.isLocalFile())
         path = address.toLocalFile();
     else if (address.scheme() == QLatin1String(kScheme))
-        path = address.path();
-    // A NUL would cut the name short at the file system; a relative name would depend on the
-    // process's current folder.
-    if (path.contains(QChar(0)))
-        return {};
-    const QFileInfo file(path);
-    return file.isAbsolute() && file.isFile() ? path : QString();
+        path = fileNameFromBytes(
+            QByteArray::fromPercentEncoding(address.path(QUrl::FullyEncoded).toLatin1()));
+    // A relative name would depend on the process's current folder.
+    return QFileInfo(path).isAbsolute() && fileFacts(path).isFile ? path : QString();
 }

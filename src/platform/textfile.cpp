@@ -1,16 +1,16 @@
 #include "platform/textfile.h"
 
 #include "platform/bytetext.h"
+#include "platform/filenames.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 FileStatus fileStatus(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    const FileFacts facts = fileFacts(path);
+    if (!facts.exists)
         return FileStatus::Missing;
-    return info.isFile() && info.isReadable() ? FileStatus::Readable : FileStatus::Unreadable;
+    return facts.isFile && facts.readable ? FileStatus::Readable : FileStatus::Unreadable;
 }
 
 TextFileRead readTextFile(const QString& path)
@@ -18,8 +18,8 @@ TextFileRead readTextFile(const QString& path)
     const FileStatus status = fileStatus(path);
     if (status != FileStatus::Readable)
         return {status, {}};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openForReading(file, path))
         return {FileStatus::Unreadable, {}};
     if (file.size() > kLargestTextFile)
         return {FileStatus::TooLarge, {}};

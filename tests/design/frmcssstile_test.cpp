@@ -118,6 +118,31 @@ TEST_F(CssEditor, EffectsExcludeEachOtherAndTheSampleFollowsTheSizes)
     EXPECT_EQ(dialog.choices().size, s("14px")) << "the size as typed";
 }
 
+TEST_F(CssEditor, TheSampleIsCentredAndTheFontListShowsWholeNames)
+{
+    frmCSSstile dialog(window, false);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* fonts = control<QListWidget>(dialog, s("listFont"));
+    int longest = 0;
+    for (int row = 0; row < fonts->count(); ++row)
+        longest =
+            std::max(longest, fonts->fontMetrics().horizontalAdvance(fonts->item(row)->text()));
+    EXPECT_GE(fonts->viewport()->width(), longest);
+
+    const QWidget* background = control<QWidget>(dialog, s("LBfon"));
+    const QWidget* sample = control<QLabel>(dialog, s("LBvid"));
+    const auto expectCentred = [&](const char* when) {
+        EXPECT_LE(std::abs(2 * sample->x() + sample->width() - background->width()), 1) << when;
+        EXPECT_LE(std::abs(2 * sample->y() + sample->height() - background->height()), 1) << when;
+    };
+    expectCentred("shown");
+    control<QListWidget>(dialog, s("listzice"))->setCurrentRow(11);
+    expectCentred("at 36 points");
+    dialog.resize(dialog.width() + 120, dialog.height() + 40);
+    expectCentred("in a larger window");
+}
+
 TEST_F(CssEditor, TypingAFontSelectsTheFirstMatchWithoutChangingTheText)
 {
     frmCSSstile dialog(window, false);

@@ -106,6 +106,21 @@ TEST_F(Designer, TheStripAppliesOnlyWhatIsClickedAndThePreviewsFollowTheLayout)
     EXPECT_TRUE(preview.brovzerFiles.isEmpty());
 }
 
+TEST_F(Designer, FramesSideBySideAreToldApartByTheirEdges)
+{
+    applyThumbnail(5);
+    const QRgb fill = qRgb(0xE0, 0xE0, 0xE0);
+    for (int frame = 0; frame < 4; ++frame) {
+        const QImage shown = frameBox(frame)->grab().toImage();
+        const int right = shown.width() - 1;
+        const int bottom = shown.height() - 1;
+        EXPECT_EQ(shown.pixel(right / 2, bottom / 2), fill) << frame;
+        for (const QPoint edge : {QPoint(0, bottom / 2), QPoint(right, bottom / 2),
+                                  QPoint(right / 2, 0), QPoint(right / 2, bottom)})
+            EXPECT_NE(shown.pixel(edge), fill) << frame << " " << edge.x() << "," << edge.y();
+    }
+}
+
 TEST_F(Designer, ColoursAndPicturesGoToTheSelectedFrameOrThePage)
 {
     const QString tile = picture("tile.jpg");

@@ -9,12 +9,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -110,6 +114,67 @@ TEST_F(MatrixWindow, ListedMatricesShowAsPageOrSourceAndTheButtonsFollowTheSelec
     press(dialog, 0);
     EXPECT_TRUE(pageShown(dialog));
     EXPECT_TRUE(control<QPlainTextEdit>(dialog, s("Text1"))->toPlainText().isEmpty());
+}
+
+TEST_F(MatrixWindow, AClickOnTheSelectedEntryLeavesTheSourceView)
+{
+    matrices({{"a.html", "<P>a</P>"}, {"b.html", "<P>b</P>"}});
+    frmMatrix dialog(&window.frame);
+    dialog.show();
+    const auto clickEntry = [&](int row) {
+        QListWidget* entries = list(dialog);
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {},
+                          entries->visualItemRect(entries->item(row)).center());
+    };
+    clickEntry(1);
+    EXPECT_TRUE(pageShown(dialog));
+    press(dialog, 5);
+    ASSERT_TRUE(sourceShown(dialog));
+    clickEntry(1);
+    EXPECT_EQ(list(dialog)->currentRow(), 1);
+    EXPECT_TRUE(pageShown(dialog));
+    EXPECT_FALSE(sourceShown(dialog));
+}
+
+TEST_F(MatrixWindow, AMatrixNamedIn8BitGeorgianIsListedShownOpenedAndDeleted)
+{
+    matrices({{"a.html", "<P>a</P>"}});
+    // A name no UTF-8 decoder takes, made with the file system's own call.
+    const QByteArray named = QFile::encodeName(matrixFolder()) + "/\xC0\xC1\xC2.html";
+    const QByteArray content("<HTML><BODY>\xC0</BODY></HTML>");
+    const int handle = ::open(named.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(handle, 0);
+    ASSERT_EQ(::write(handle, content.constData(), size_t(content.size())), content.size());
+    ::close(handle);
+
+    {
+        frmMatrix dialog(&window.frame);
+        dialog.show();
+        EXPECT_EQ(entries(dialog),
+                  (QStringList{s("a.html"), QStringLiteral("\u10D0\u10D1\u10D2.html")}));
+        QSignalSpy loads(control<Browser>(dialog, s("WBR")), &Browser::loadFinished);
+        list(dialog)->setCurrentRow(1);
+        ASSERT_TRUE(loads.wait(20000));
+        EXPECT_TRUE(loads.first().first().toBool()) << "the preview finds the file";
+        press(dialog, 5);
+        EXPECT_EQ(control<QPlainTextEdit>(dialog, s("Text1"))->toPlainText(),
+                  QStringLiteral("<HTML><BODY>\u00C0</BODY></HTML>"));
+    }
+
+    DesignCommands(window).openMatrix(matricaActing([](frmMatrix& shown) {
+        list(shown)->setCurrentRow(1);
+        press(shown, 3);
+    }));
+    EXPECT_EQ(editorText(), QString::fromLatin1(content));
+
+    answers.answer(s("6"));
+    frmMatrix dialog(&window.frame);
+    dialog.show();
+    list(dialog)->setCurrentRow(1);
+    press(dialog, 4);
+    EXPECT_NE(::access(named.constData(), F_OK), 0) << "deleted";
+    EXPECT_EQ(entries(dialog), QStringList{s("a.html")});
+    EXPECT_TRUE(asked("failure").isEmpty());
 }
 
 TEST_F(MatrixWindow, AddMakesTheFolderAndNeverLosesAMatrixCopiedOntoItself)

@@ -1,0 +1,122 @@
+#include "platform/filenames.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr char16_t kEscapeBase = 0xDC00;
+
+bool isEscape(QChar character)
+{
+    return character.unicode() >= kEscapeBase + 0x80 && character.unicode() <= kEscapeBase + 0xFF;
+}
+
+// A NUL would cut the name short at the file system, naming another file.
+bool usable(const QByteArray& name)
+{
+    return !name.isEmpty() && !name.contains('\0');
+}
+
+} // namespace
+
+QString fileNameFromBytes(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const QString decoded = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return decoded;
+    QString name;
+    name.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto code = uchar(byte);
+        name += QChar(code < 0x80 ? char16_t(code) : char16_t(kEscapeBase + code));
+    }
+    return name;
+}
+
+QByteArray fileNameBytes(const QString& path)
+{
+    QByteArray bytes;
+    bytes.reserve(path.size());
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (!isEscape(path[i]))
+            continue;
+        bytes += QStringView(path).sliced(from, i - from).toUtf8();
+        bytes += char(path[i].unicode() - kEscapeBase);
+        from = i + 1;
+    }
+    bytes += QStringView(path).sliced(from).toUtf8();
+    return bytes;
+}
+
+bool hasEightBitName(const QString& path)
+{
+    return std::any_of(path.cbegin(), path.cend(), isEscape);
+}
+
+QStringList folderFiles(const QString& folder)
+{
+    QStringList names;
+    const QByteArray base = fileNameBytes(folder) + '/';
+    if (!usable(base))
+        return names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(base.constData()), &::closedir);
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const QByteArray name(entry->d_name);
+        struct stat facts
+        {
+        };
+        if (name.startsWith('.') || ::stat((base + name).constData(), &facts) != 0 ||
+            !S_ISREG(facts.st_mode))
+            continue;
+        names << fileNameFromBytes(name);
+    }
+    return names;
+}
+
+FileFacts fileFacts(const QString& path)
+{
+    const QByteArray name = fileNameBytes(path);
+    struct stat facts
+    {
+    };
+    if (!usable(name) || ::stat(name.constData(), &facts) != 0)
+        return {};
+    return {true, S_ISREG(facts.st_mode), ::access(name.constData(), R_OK) == 0,
+            qint64(facts.st_size)};
+}
+
+bool openForReading(QFile& file, const QString& path)
+{
+    const QByteArray name = fileNameBytes(path);
+    const int handle = usable(name) ? ::open(name.constData(), O_RDONLY | O_CLOEXEC) : -1;
+    if (handle < 0)
+        return false;
+    if (file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(handle);
+    return false;
+}
+
+bool removeFile(const QString& path, QString* error)
+{
+    const QByteArray name = fileNameBytes(path);
+    if (usable(name) && ::unlink(name.constData()) == 0)
+        return true;
+    if (error)
+        *error = qt_error_string(usable(name) ? errno : ENOENT);
+    return false;
+}
