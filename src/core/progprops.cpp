@@ -12,8 +12,6 @@ ProgProps Props;
 
 namespace {
 
-const QString kPropsFileName = QStringLiteral("props.ini");
-
 // The one list of the record's fields in file order, walked by both the reader and the
 // writer so that the two can never disagree.
 template <class Record, class Visitor> void visitFields(Record& p, Visitor& field)
