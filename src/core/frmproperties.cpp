@@ -21,6 +21,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace {
@@ -512,6 +513,9 @@ void frmproperties::Form_Load()
     endBodyEdit();
     showSample();
     m_fontChanged = false;
+    // The window never opens on an empty page: the first one shows until another is chosen.
+    if (m_page < 0)
+        TV->setCurrentItem(pageNode(0));
 }
 
 void frmproperties::showEditorFont()
@@ -560,6 +564,15 @@ void frmproperties::TV_NodeClick(QTreeWidgetItem* node)
         showPage(node->data(0, kTagRole).toString().toInt());
     else
         node->setExpanded(!node->isExpanded());
+}
+
+QTreeWidgetItem* frmproperties::pageNode(int page) const
+{
+    for (QTreeWidgetItemIterator node(TV); *node; ++node) {
+        if ((*node)->data(0, kTagRole).toString() == QString::number(page))
+            return *node;
+    }
+    return nullptr;
 }
 
 void frmproperties::showPage(int page)

@@ -64,6 +64,7 @@ private:
     void Form_Load();
     void TV_NodeClick(QTreeWidgetItem* node);
     void showGroupImage(QTreeWidgetItem* node);
+    QTreeWidgetItem* pageNode(int page) const;
     void showPage(int page);
 
     void CKmaxwind_Click();

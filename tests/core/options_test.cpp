@@ -376,8 +376,11 @@ TEST_F(OptionsDialog, AFailedWriteIsToldAndTheDialogStaysOpen)
 TEST_F(OptionsDialog, TheTreeShowsOnePageAtATime)
 {
     open();
-    EXPECT_EQ(dialog.currentPage(), -1);
     QTreeWidget* tree = control<QTreeWidget>("TV");
+    EXPECT_EQ(dialog.currentPage(), 0) << "the first page shows at once";
+    EXPECT_TRUE(control<QWidget>("FRm0")->isVisible());
+    ASSERT_TRUE(tree->currentItem());
+    EXPECT_EQ(tree->currentItem()->data(0, Qt::UserRole + 1).toString(), QStringLiteral("0"));
     const auto clickPage = [&](int page) {
         for (QTreeWidgetItemIterator it(tree); *it; ++it) {
             if ((*it)->data(0, Qt::UserRole + 1).toString() == QString::number(page)) {
