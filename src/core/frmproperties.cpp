@@ -607,10 +607,19 @@ void frmproperties::CKwinpoz_Click()
 
 void frmproperties::Ttablen_Change()
 {
-    const std::optional<quint8> length = tabLengthFromText(Ttablen->text());
-    if (!length)
-        Ttablen->setText(QString::number(kDefaultTabLength));
-    Props.tablen = length.value_or(kDefaultTabLength);
+    // An emptied box waits for the new number being typed; OK takes it as 3 if it stays empty.
+    if (Ttablen->text().isEmpty())
+        return;
+    if (const std::optional<quint8> length = tabLengthFromText(Ttablen->text()))
+        Props.tablen = *length;
+    else
+        useDefaultTabLength();
+}
+
+void frmproperties::useDefaultTabLength()
+{
+    Ttablen->setText(QString::number(kDefaultTabLength));
+    Props.tablen = kDefaultTabLength;
 }
 
 // --- Fonts -------------------------------------------------------------------------------
@@ -759,6 +768,8 @@ void frmproperties::COK_Click()
 {
     Props.Meta = linesOf(ListMeta);
     Props.HTMLparams = linesOf(listHTML);
+    if (Ttablen->text().isEmpty())
+        useDefaultTabLength();
     // A failed write has been reported; the window stays open to try again.
     if (!SaveProps())
         return;

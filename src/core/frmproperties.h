@@ -70,6 +70,7 @@ private:
     void CKmaxwind_Click();
     void CKwinpoz_Click();
     void Ttablen_Change();
+    void useDefaultTabLength();
     void Cstfont_Click();
     void Cstfsiz_MouseDown(int y);
     void chooseStyle(qint16 bold, qint16 italik, qint16 normal);

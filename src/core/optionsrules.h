@@ -9,7 +9,8 @@
 #include <optional>
 
 // The tab length a text stands for: a whole number 0 to 255 in decimal digits; nothing for
-// any other text (the box then shows "3").
+// any other text (the box then shows "3"; an empty box waits for the number being typed
+// and stands for 3 only when the options are confirmed).
 std::optional<quint8> tabLengthFromText(const QString& text);
 constexpr quint8 kDefaultTabLength = 3;
 

@@ -163,13 +163,42 @@ TEST_F(OptionsDialog, OptionPairsAndTabLengthWriteTheirFields)
 
     QLineEdit* tabs = control<QLineEdit>("Ttablen");
     const std::tuple<const char*, const char*, int> typed[] = {
-        {"8", "8", 8}, {"255", "255", 255}, {"256", "3", 3}, {"x", "3", 3}, {"", "3", 3}};
+        {"8", "8", 8}, {"255", "255", 255}, {"", "", 255}, {"256", "3", 3}, {"x", "3", 3}};
     for (const auto& [text, shown, stored] : typed) {
         tabs->selectAll();
         tabs->insert(QLatin1String(text));
         EXPECT_EQ(tabs->text(), QLatin1String(shown)) << text;
         EXPECT_EQ(Props.tablen, stored) << text;
     }
+}
+
+TEST_F(OptionsDialog, AnEmptiedTabLengthWaitsForTheTypedNumberAndOkMakesItThree)
+{
+    Props.tablen = 4;
+    open();
+    QLineEdit* tabs = control<QLineEdit>("Ttablen");
+    QTest::keyClick(tabs, Qt::Key_End);
+    QTest::keyClick(tabs, Qt::Key_Backspace);
+    EXPECT_EQ(tabs->text(), QString()) << "the emptied box stays empty";
+    EXPECT_EQ(Props.tablen, 4);
+    QTest::keyClicks(tabs, QStringLiteral("8"));
+    EXPECT_EQ(tabs->text(), QStringLiteral("8"));
+    EXPECT_EQ(Props.tablen, 8);
+
+    QTest::keyClick(tabs, Qt::Key_Backspace);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(Props.tablen, 8) << "an empty box stores nothing until OK";
+    open();
+    EXPECT_EQ(tabs->text(), QStringLiteral("8"));
+
+    QTest::keyClick(tabs, Qt::Key_Backspace);
+    click("COK");
+    EXPECT_EQ(Props.tablen, 3);
+    const QByteArray saved = readFile(folders.path(QStringLiteral("props.ini")));
+    ASSERT_EQ(saved.size(), 64);
+    EXPECT_EQ(saved[60], '\x03') << "tablen";
+    open();
+    EXPECT_EQ(tabs->text(), QStringLiteral("3"));
 }
 
 TEST_F(OptionsDialog, SizeButtonsStepByWhereTheyArePressed)
