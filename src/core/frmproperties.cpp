@@ -631,7 +631,7 @@ void frmproperties::Cstfont_Click()
     if (!chosen)
         return;
     Props.stfont = DisplayMap::get(DisplayMapKind::Latin).fromShown(chosen->family);
-    Props.stfsiz = qint16(chosen->pointSize);
+    Props.stfsiz = fontSizeOrDefault(chosen->pointSize);
     Props.bold = flag(chosen->bold);
     Props.italik = flag(chosen->italic);
     Props.normal = flag(!chosen->bold && !chosen->italic);

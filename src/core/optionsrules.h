@@ -18,6 +18,11 @@ constexpr quint8 kDefaultTabLength = 3;
 // above 30, down by one unless it is already below 7; so the buttons stop at 31 and 6.
 int fontSizeAfterPress(int size, bool upperHalf);
 
+// The editor font sizes the options dialog can give are 1 to 512 points, what its font
+// chooser offers; the size buttons stay within them. Any other size would hide the text or
+// fail to draw it, so the editor's default size stands in for it.
+qint16 fontSizeOrDefault(int size);
+
 // The lines of a field of lines joined by CR LF; an empty field holds none.
 QStringList fieldLines(const QString& field);
 // The lines joined by CR LF, without a break after the last.

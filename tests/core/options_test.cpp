@@ -4,6 +4,7 @@
 
 #include "core/frmproperties.h"
 #include "core/optionsrules.h"
+#include "platform/editorcontrol.h"
 
 #include "support/scriptedprompts.h"
 #include "support/testfolders.h"
@@ -199,6 +200,53 @@ TEST_F(OptionsDialog, AnEmptiedTabLengthWaitsForTheTypedNumberAndOkMakesItThree)
     EXPECT_EQ(saved[60], '\x03') << "tablen";
     open();
     EXPECT_EQ(tabs->text(), QStringLiteral("3"));
+}
+
+TEST_F(OptionsDialog, AFontSizeTheDialogCannotGiveFallsBackToTheDefault)
+{
+    const int standard = defaultEditorFont().pointSize;
+    ASSERT_GT(standard, 0);
+    const struct
+    {
+        QByteArray stored; // stfsiz as the file holds it, little-endian
+        int loaded;
+        bool told;
+    } cases[] = {
+        {QByteArray::fromHex("FF7F"), standard, true}, // 32767
+        {QByteArray::fromHex("0102"), standard, true}, // 513
+        {QByteArray::fromHex("FFFF"), standard, true}, // -1
+        {QByteArray::fromHex("0002"), 512, false},
+        {QByteArray::fromHex("4800"), 72, false},
+        {QByteArray::fromHex("0100"), 1, false},
+        {QByteArray::fromHex("0000"), 0, false}, // no size: the editor keeps its own
+    };
+    for (const auto& each : cases) {
+        QByteArray file(64, '\0');
+        file.replace(8, 2, each.stored);
+        writeFile(folders.path(QStringLiteral("props.ini")), file);
+        if (each.told)
+            prompts.answer(QStringLiteral("6"));
+        const qsizetype asked = prompts.asked().size();
+        LoadProps();
+        EXPECT_EQ(Props.stfsiz, each.loaded) << each.stored.toHex().constData();
+        ASSERT_EQ(prompts.asked().size() - asked, each.told ? 1 : 0);
+        if (each.told) {
+            EXPECT_TRUE(prompts.asked().back().prompt.contains(QString::number(standard)));
+        }
+
+        EditorControl editor;
+        editor.setFontRecord(editorFontFromOptions(editor.fontRecord(), Props.stfont));
+        EXPECT_EQ(editor.fontRecord().pointSize, each.loaded ? each.loaded : standard);
+        dialog.close();
+        open();
+        EXPECT_EQ(control<QLabel>("LBstfontsice")->text(), QString::number(each.loaded));
+    }
+
+    // The font chooser's answer keeps to the same sizes.
+    prompts.answer(QStringLiteral("DejaVu Sans/-1/"));
+    click("Cstfont");
+    EXPECT_EQ(Props.stfsiz, standard);
+    EXPECT_EQ(control<QLabel>("LBstfontsice")->text(), QString::number(standard));
 }
 
 TEST_F(OptionsDialog, SizeButtonsStepByWhereTheyArePressed)
