@@ -21,6 +21,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace {
@@ -512,6 +513,9 @@ void frmproperties::Form_Load()
     endBodyEdit();
     showSample();
     m_fontChanged = false;
+    // The window never opens on an empty page: the first one shows until another is chosen.
+    if (m_page < 0)
+        TV->setCurrentItem(pageNode(0));
 }
 
 void frmproperties::showEditorFont()
@@ -562,6 +566,15 @@ void frmproperties::TV_NodeClick(QTreeWidgetItem* node)
         node->setExpanded(!node->isExpanded());
 }
 
+QTreeWidgetItem* frmproperties::pageNode(int page) const
+{
+    for (QTreeWidgetItemIterator node(TV); *node; ++node) {
+        if ((*node)->data(0, kTagRole).toString() == QString::number(page))
+            return *node;
+    }
+    return nullptr;
+}
+
 void frmproperties::showPage(int page)
 {
     if (m_page >= 0 && FRm[size_t(m_page)])
@@ -594,10 +607,19 @@ void frmproperties::CKwinpoz_Click()
 
 void frmproperties::Ttablen_Change()
 {
-    const std::optional<quint8> length = tabLengthFromText(Ttablen->text());
-    if (!length)
-        Ttablen->setText(QString::number(kDefaultTabLength));
-    Props.tablen = length.value_or(kDefaultTabLength);
+    // An emptied box waits for the new number being typed; OK takes it as 3 if it stays empty.
+    if (Ttablen->text().isEmpty())
+        return;
+    if (const std::optional<quint8> length = tabLengthFromText(Ttablen->text()))
+        Props.tablen = *length;
+    else
+        useDefaultTabLength();
+}
+
+void frmproperties::useDefaultTabLength()
+{
+    Ttablen->setText(QString::number(kDefaultTabLength));
+    Props.tablen = kDefaultTabLength;
 }
 
 // --- Fonts -------------------------------------------------------------------------------
@@ -609,7 +631,7 @@ void frmproperties::Cstfont_Click()
     if (!chosen)
         return;
     Props.stfont = DisplayMap::get(DisplayMapKind::Latin).fromShown(chosen->family);
-    Props.stfsiz = qint16(chosen->pointSize);
+    Props.stfsiz = fontSizeOrDefault(chosen->pointSize);
     Props.bold = flag(chosen->bold);
     Props.italik = flag(chosen->italic);
     Props.normal = flag(!chosen->bold && !chosen->italic);
@@ -746,6 +768,8 @@ void frmproperties::COK_Click()
 {
     Props.Meta = linesOf(ListMeta);
     Props.HTMLparams = linesOf(listHTML);
+    if (Ttablen->text().isEmpty())
+        useDefaultTabLength();
     // A failed write has been reported; the window stays open to try again.
     if (!SaveProps())
         return;

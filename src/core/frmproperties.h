@@ -64,11 +64,13 @@ private:
     void Form_Load();
     void TV_NodeClick(QTreeWidgetItem* node);
     void showGroupImage(QTreeWidgetItem* node);
+    QTreeWidgetItem* pageNode(int page) const;
     void showPage(int page);
 
     void CKmaxwind_Click();
     void CKwinpoz_Click();
     void Ttablen_Change();
+    void useDefaultTabLength();
     void Cstfont_Click();
     void Cstfsiz_MouseDown(int y);
     void chooseStyle(qint16 bold, qint16 italik, qint16 normal);

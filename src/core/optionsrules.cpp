@@ -1,12 +1,15 @@
 #include "core/optionsrules.h"
 
 #include "platform/bytetext.h"
+#include "platform/editorcontrol.h"
 
 namespace {
 
 constexpr int kMaxTabLength = 255;
 constexpr int kGrowsUpTo = 30;    // a size above this does not grow
 constexpr int kShrinksDownTo = 7; // a size below this does not shrink
+constexpr int kSmallestFontSize = 1;
+constexpr int kLargestFontSize = 512;
 
 } // namespace
 
@@ -30,6 +33,13 @@ int fontSizeAfterPress(int size, bool upperHalf)
     if (upperHalf)
         return size > kGrowsUpTo ? size : size + 1;
     return size < kShrinksDownTo ? size : size - 1;
+}
+
+qint16 fontSizeOrDefault(int size)
+{
+    if (size >= kSmallestFontSize && size <= kLargestFontSize)
+        return qint16(size);
+    return qint16(defaultEditorFont().pointSize);
 }
 
 QStringList fieldLines(const QString& field)

@@ -9,13 +9,19 @@
 #include <optional>
 
 // The tab length a text stands for: a whole number 0 to 255 in decimal digits; nothing for
-// any other text (the box then shows "3").
+// any other text (the box then shows "3"; an empty box waits for the number being typed
+// and stands for 3 only when the options are confirmed).
 std::optional<quint8> tabLengthFromText(const QString& text);
 constexpr quint8 kDefaultTabLength = 3;
 
 // The editor font size after a press on the size buttons: up by one unless it is already
 // above 30, down by one unless it is already below 7; so the buttons stop at 31 and 6.
 int fontSizeAfterPress(int size, bool upperHalf);
+
+// The editor font sizes the options dialog can give are 1 to 512 points, what its font
+// chooser offers; the size buttons stay within them. Any other size would hide the text or
+// fail to draw it, so the editor's default size stands in for it.
+qint16 fontSizeOrDefault(int size);
 
 // The lines of a field of lines joined by CR LF; an empty field holds none.
 QStringList fieldLines(const QString& field);

@@ -1,5 +1,6 @@
 #include "core/progprops.h"
 
+#include "core/optionsrules.h"
 #include "core/sharedroutines.h"
 #include "platform/bytetext.h"
 #include "platform/filewriter.h"
@@ -11,8 +12,6 @@
 ProgProps Props;
 
 namespace {
-
-const QString kPropsFileName = QStringLiteral("props.ini");
 
 // The one list of the record's fields in file order, walked by both the reader and the
 // writer so that the two can never disagree.
@@ -137,6 +136,8 @@ const QString kPropsUnreadable = QStringLiteral("parametrebis failis wakiTxva ve
 const QString kPropsDamaged =
     QStringLiteral("parametrebis faili dazianebulia. zogierTi parametri gamorTulia.");
 const QString kPropsNotWritten = QStringLiteral("parametrebis failis Cawera ver moxerxda.");
+const QString kPropsFontSize = QStringLiteral(
+    "parametrebis failSi Sriftis zoma %1 ar gamodgeba; gamoyenebulia standartuli zoma %2.");
 const QString kPropsTextTooLong =
     QStringLiteral("parametrebis failis Cawera ver moxerxda: erT-erTi teqsti Zalian grZelia.");
 const QString kPropsTextNotBytes =
@@ -193,9 +194,16 @@ void LoadProps()
     const QByteArray data = file.read(kPropsMaximumSize);
     ProgProps loaded;
     const bool complete = decodeProps(data, loaded);
+    // 0 names no size (the editor keeps its own); a size the options dialog cannot give
+    // would reach the editor and hide the text.
+    const qint16 readSize = loaded.stfsiz;
+    if (readSize != 0)
+        loaded.stfsiz = fontSizeOrDefault(readSize);
     Props = loaded;
     if (!complete)
         reportPropsProblem(kPropsDamaged);
+    if (loaded.stfsiz != readSize)
+        reportPropsProblem(kPropsFontSize.arg(readSize).arg(loaded.stfsiz));
 }
 
 bool SaveProps()

@@ -69,7 +69,8 @@ PropsEncoding encodeProps(const ProgProps& props, QByteArray& record);
 // --- The routines --------------------------------------------------------------------
 
 // Fills Props from props.ini when the file exists. A damaged or unreadable file is
-// reported; what could be read is kept.
+// reported; what could be read is kept. An editor font size the options dialog cannot give
+// is reported and replaced by the editor's default size.
 void LoadProps();
 
 // The editor's font as the options give it, on top of the current one: a family (the

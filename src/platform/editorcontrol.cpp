@@ -238,14 +238,21 @@ bool keepsKeyAction(int character)
 
 } // namespace
 
+FontRecord defaultEditorFont()
+{
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    FontRecord record;
+    record.family = fixed.family();
+    record.pointSize = fixed.pointSize();
+    return record;
+}
+
 EditorControl::EditorControl(QWidget* parent)
     : QPlainTextEdit(parent), m_map(&DisplayMap::get(DisplayMapKind::Latin))
 {
     // Unicode Georgian and Cyrillic glyphs come from the font fallback.
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    setFont(fixed);
-    m_font.family = fixed.family();
-    m_font.pointSize = fixed.pointSize();
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_font = defaultEditorFont();
     // Long words break where they must, as in the program's home editor.
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     // No menu of Qt's own: the window shows its menus from the mouse and key events it

@@ -27,6 +27,9 @@ struct FontRecord
     bool operator==(const FontRecord&) const = default;
 };
 
+// The font the editor starts with: the desktop's fixed-width font.
+FontRecord defaultEditorFont();
+
 // Key codes passed to the key hooks are the program's virtual key codes (Enter 13,
 // Tab 9, Escape 27, "A" 65, F5 116, ...); the shift state adds 1 Shift, 2 Ctrl, 4 Alt.
 constexpr int kShiftMask = 1;

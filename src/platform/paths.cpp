@@ -6,24 +6,22 @@
 #include <QStandardPaths>
 
 QString chooseProgramFolder(const QString& homeFromEnvironment, const QString& executableFolder,
-                            bool executableFolderWritable, const QString& userDataFolder)
+                            const QString& userDataFolder)
 {
     if (!homeFromEnvironment.isEmpty())
         return homeFromEnvironment;
-    if (executableFolderWritable)
+    if (QFileInfo::exists(joinPath(executableFolder, kPropsFileName)))
         return executableFolder;
     return userDataFolder;
 }
 
 QString programFolder()
 {
-    const QString home = qEnvironmentVariable("KELMORA_HOME");
-    const QString executableFolder = QCoreApplication::applicationDirPath();
     const QString userData =
         joinPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                  QStringLiteral("Kelmora"));
-    const QString folder = chooseProgramFolder(home, executableFolder,
-                                               QFileInfo(executableFolder).isWritable(), userData);
+    const QString folder = chooseProgramFolder(qEnvironmentVariable("KELMORA_HOME"),
+                                               QCoreApplication::applicationDirPath(), userData);
     QDir().mkpath(folder);
     return folder;
 }

@@ -4,6 +4,7 @@
 
 #include "core/frmproperties.h"
 #include "core/optionsrules.h"
+#include "platform/editorcontrol.h"
 
 #include "support/scriptedprompts.h"
 #include "support/testfolders.h"
@@ -163,13 +164,89 @@ TEST_F(OptionsDialog, OptionPairsAndTabLengthWriteTheirFields)
 
     QLineEdit* tabs = control<QLineEdit>("Ttablen");
     const std::tuple<const char*, const char*, int> typed[] = {
-        {"8", "8", 8}, {"255", "255", 255}, {"256", "3", 3}, {"x", "3", 3}, {"", "3", 3}};
+        {"8", "8", 8}, {"255", "255", 255}, {"", "", 255}, {"256", "3", 3}, {"x", "3", 3}};
     for (const auto& [text, shown, stored] : typed) {
         tabs->selectAll();
         tabs->insert(QLatin1String(text));
         EXPECT_EQ(tabs->text(), QLatin1String(shown)) << text;
         EXPECT_EQ(Props.tablen, stored) << text;
     }
+}
+
+TEST_F(OptionsDialog, AnEmptiedTabLengthWaitsForTheTypedNumberAndOkMakesItThree)
+{
+    Props.tablen = 4;
+    open();
+    QLineEdit* tabs = control<QLineEdit>("Ttablen");
+    QTest::keyClick(tabs, Qt::Key_End);
+    QTest::keyClick(tabs, Qt::Key_Backspace);
+    EXPECT_EQ(tabs->text(), QString()) << "the emptied box stays empty";
+    EXPECT_EQ(Props.tablen, 4);
+    QTest::keyClicks(tabs, QStringLiteral("8"));
+    EXPECT_EQ(tabs->text(), QStringLiteral("8"));
+    EXPECT_EQ(Props.tablen, 8);
+
+    QTest::keyClick(tabs, Qt::Key_Backspace);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(Props.tablen, 8) << "an empty box stores nothing until OK";
+    open();
+    EXPECT_EQ(tabs->text(), QStringLiteral("8"));
+
+    QTest::keyClick(tabs, Qt::Key_Backspace);
+    click("COK");
+    EXPECT_EQ(Props.tablen, 3);
+    const QByteArray saved = readFile(folders.path(QStringLiteral("props.ini")));
+    ASSERT_EQ(saved.size(), 64);
+    EXPECT_EQ(saved[60], '\x03') << "tablen";
+    open();
+    EXPECT_EQ(tabs->text(), QStringLiteral("3"));
+}
+
+TEST_F(OptionsDialog, AFontSizeTheDialogCannotGiveFallsBackToTheDefault)
+{
+    const int standard = defaultEditorFont().pointSize;
+    ASSERT_GT(standard, 0);
+    const struct
+    {
+        QByteArray stored; // stfsiz as the file holds it, little-endian
+        int loaded;
+        bool told;
+    } cases[] = {
+        {QByteArray::fromHex("FF7F"), standard, true}, // 32767
+        {QByteArray::fromHex("0102"), standard, true}, // 513
+        {QByteArray::fromHex("FFFF"), standard, true}, // -1
+        {QByteArray::fromHex("0002"), 512, false},
+        {QByteArray::fromHex("4800"), 72, false},
+        {QByteArray::fromHex("0100"), 1, false},
+        {QByteArray::fromHex("0000"), 0, false}, // no size: the editor keeps its own
+    };
+    for (const auto& each : cases) {
+        QByteArray file(64, '\0');
+        file.replace(8, 2, each.stored);
+        writeFile(folders.path(QStringLiteral("props.ini")), file);
+        if (each.told)
+            prompts.answer(QStringLiteral("6"));
+        const qsizetype asked = prompts.asked().size();
+        LoadProps();
+        EXPECT_EQ(Props.stfsiz, each.loaded) << each.stored.toHex().constData();
+        ASSERT_EQ(prompts.asked().size() - asked, each.told ? 1 : 0);
+        if (each.told) {
+            EXPECT_TRUE(prompts.asked().back().prompt.contains(QString::number(standard)));
+        }
+
+        EditorControl editor;
+        editor.setFontRecord(editorFontFromOptions(editor.fontRecord(), Props.stfont));
+        EXPECT_EQ(editor.fontRecord().pointSize, each.loaded ? each.loaded : standard);
+        dialog.close();
+        open();
+        EXPECT_EQ(control<QLabel>("LBstfontsice")->text(), QString::number(each.loaded));
+    }
+
+    // The font chooser's answer keeps to the same sizes.
+    prompts.answer(QStringLiteral("DejaVu Sans/-1/"));
+    click("Cstfont");
+    EXPECT_EQ(Props.stfsiz, standard);
+    EXPECT_EQ(control<QLabel>("LBstfontsice")->text(), QString::number(standard));
 }
 
 TEST_F(OptionsDialog, SizeButtonsStepByWhereTheyArePressed)
@@ -376,8 +453,11 @@ TEST_F(OptionsDialog, AFailedWriteIsToldAndTheDialogStaysOpen)
 TEST_F(OptionsDialog, TheTreeShowsOnePageAtATime)
 {
     open();
-    EXPECT_EQ(dialog.currentPage(), -1);
     QTreeWidget* tree = control<QTreeWidget>("TV");
+    EXPECT_EQ(dialog.currentPage(), 0) << "the first page shows at once";
+    EXPECT_TRUE(control<QWidget>("FRm0")->isVisible());
+    ASSERT_TRUE(tree->currentItem());
+    EXPECT_EQ(tree->currentItem()->data(0, Qt::UserRole + 1).toString(), QStringLiteral("0"));
     const auto clickPage = [&](int page) {
         for (QTreeWidgetItemIterator it(tree); *it; ++it) {
             if ((*it)->data(0, Qt::UserRole + 1).toString() == QString::number(page)) {

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -26,15 +27,28 @@ TEST(Paths, TitleIsThePartAfterTheLastSlashOfEitherKind)
     EXPECT_EQ(pathTitle(QStringLiteral("/folder/")), QString());
 }
 
-TEST(ProgramFolder, ChoosesEnvironmentThenWritableExecutableFolderThenUserData)
+TEST(ProgramFolder, ChoosesEnvironmentThenAPortableInstallThenUserData)
 {
-    const QString env = QStringLiteral("/env/home");
-    const QString exe = QStringLiteral("/usr/lib/kelmora");
-    const QString user = QStringLiteral("/home/u/.local/share/Kelmora");
-    EXPECT_EQ(chooseProgramFolder(env, exe, true, user), env);
-    EXPECT_EQ(chooseProgramFolder(env, exe, false, user), env);
-    EXPECT_EQ(chooseProgramFolder(QString(), exe, true, user), exe);
-    EXPECT_EQ(chooseProgramFolder(QString(), exe, false, user), user);
+    TestFolders folders;
+    const QString env = folders.root() + QStringLiteral("/env");
+    const QString user = folders.root() + QStringLiteral("/data/Kelmora");
+    const QString build = folders.root() + QStringLiteral("/build"); // writable, no options
+    const QString portable = folders.root() + QStringLiteral("/portable");
+    QDir().mkpath(build);
+    QDir().mkpath(portable);
+    writeFile(portable + QStringLiteral("/props.ini"), QByteArray(64, '\0'));
+    const struct
+    {
+        QString home;
+        QString executable;
+        QString chosen;
+    } cases[] = {{env, portable, env},
+                 {env, build, env},
+                 {QString(), portable, portable},
+                 {QString(), build, user}};
+    for (const auto& each : cases)
+        EXPECT_EQ(chooseProgramFolder(each.home, each.executable, user), each.chosen)
+            << each.executable.toStdString();
 }
 
 TEST(ProgramFolder, FollowsTheEnvironmentAndCreatesTheFolder)
@@ -46,7 +60,13 @@ TEST(ProgramFolder, FollowsTheEnvironmentAndCreatesTheFolder)
     EXPECT_TRUE(QDir(home).exists());
     EXPECT_EQ(programFile(QStringLiteral("FTP.ini")), home + QStringLiteral("/FTP.ini"));
 
+    // The test binary's folder is writable but holds no options file: the user's own data
+    // folder is the program folder, not the build folder.
     qunsetenv("KELMORA_HOME");
-    // The test binary's own folder is writable here, so it is the program folder.
-    EXPECT_EQ(programFolder(), QCoreApplication::applicationDirPath());
+    ASSERT_TRUE(QFileInfo(QCoreApplication::applicationDirPath()).isWritable());
+    ASSERT_FALSE(
+        QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/props.ini")));
+    const QString userData = folders.root() + QStringLiteral("/data/Kelmora");
+    EXPECT_EQ(programFolder(), userData);
+    EXPECT_TRUE(QDir(userData).exists());
 }
