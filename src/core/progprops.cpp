@@ -10,6 +10,11 @@
 
 ProgProps Props;
 
+QString noBreakSpace(const ProgProps& props)
+{
+    return props.norNB == kOn ? QStringLiteral("&nbsp;") : QStringLiteral("\xC2\xA0");
+}
+
 namespace {
 
 const QString kPropsFileName = QStringLiteral("props.ini");
