@@ -1,5 +1,6 @@
 #include "platform/displaymap.h"
 
+#include <algorithm>
 #include <cstring>
 
 const char kGeorgianKeys[34] = "abgdevzTiklmnopJrstufqRySCcZwWxjh";
@@ -114,6 +115,13 @@ QString DisplayMap::fromShown(const QString& shownText) const
             bytes += QStringLiteral("&#") + QString::number(c) + QLatin1Char(';');
     }
     return bytes;
+}
+
+bool DisplayMap::holds(const QString& shownText) const
+{
+    // Surrogates have no byte, so characters beyond U+FFFF are not held either.
+    return std::all_of(shownText.begin(), shownText.end(),
+                       [this](QChar c) { return byteFor(c.unicode()) >= 0; });
 }
 
 QString eightBitGeorgian(const char* latinKeys)

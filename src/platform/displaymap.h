@@ -36,6 +36,9 @@ public:
     // Shown (typed, pasted, dropped) text back to byte text. A character the map cannot
     // hold becomes its decimal numeric character reference "&#N;", so nothing is lost.
     QString fromShown(const QString& shownText) const;
+    // Whether this map holds every character of the shown text, so that fromShown needs no
+    // reference: for boxes whose text must be the bytes typed, and nothing else.
+    bool holds(const QString& shownText) const;
 
 private:
     explicit DisplayMap(DisplayMapKind kind);
