@@ -65,12 +65,11 @@ QString georgianHint(int button)
     case 21:
         return eightBitGeorgian("markirebuli teqstis normaluri kodireba");
     case 22:
-        return eightBitGeorgian("markirebuli teqstis ") + QStringLiteral("UTF-8") +
-               eightBitGeorgian(" kodireba");
+        return eightBitGeorgian("markirebuli teqstis UTF-8 kodireba");
     case 24:
         return eightBitGeorgian("Targmnis boqsi");
     case 25:
-        return QStringLiteral("HTML ") + eightBitGeorgian("tegebi da sxavdasxva funqciebi");
+        return eightBitGeorgian("HTML tegebi da sxavdasxva funqciebi");
     case 26:
         return eightBitGeorgian("brauzerSi naxva");
     default:

@@ -55,8 +55,9 @@ extern const char kGeorgianKeys[34];
 extern const unsigned char kGeorgianIsoBytes[33];
 constexpr char16_t kFirstGeorgianLetter = 0x10D0;
 
-// Georgian words typed in Latin keys as the bytes of the 8-bit layout, the form the program
-// stores most of its Georgian interface texts in: each of the 33 letter keys becomes its
-// letter's byte, anything else keeps its byte. Give only the Georgian words; Latin words
-// are joined on as they are.
+// A text typed in Latin keys as the bytes of the 8-bit layout, the form the program stores
+// most of its Georgian interface texts in: in each Georgian word every one of the 33 letter
+// keys becomes its letter's byte. The Latin words such texts hold (ASCII, BODY, BYN, HEX,
+// HTML, ISO, META, UTF, UTF8, WEB; a word is a run of ASCII letters and digits), digits,
+// blanks and punctuation keep their bytes.
 QString eightBitGeorgian(const char* latinKeys);
