@@ -121,8 +121,9 @@ FrmH::~FrmH()
 void FrmH::createSubsystems()
 {
     // Menus shared by several subsystems take their items in this order: in the edit menu
-    // the clipboard's, the conversions, search and replace, the text functions; in the tag
-    // pop-ups the tags before the page design windows.
+    // the clipboard's, the conversions, list replace, the text functions; in the Extras menu
+    // search and replace and the wrap templates first; in the tag pop-ups the tags before
+    // the page design windows.
     m_subsystems.documents = new DocumentCommands(*this);
     m_subsystems.editMenu = new EditMenuCommands(*this);
     m_subsystems.conversions = new ConversionMenus(*this);

@@ -49,19 +49,6 @@ const char* const kHelpTexts[] = {
     "axali gverdis gaxsna matricebis siidan",
 };
 
-// A sentence typed in Latin keys in the 8-bit layout, its Latin words kept.
-QString eightBitSentence(const char* latinKeys)
-{
-    static const QStringList latinWords = {QStringLiteral("UTF8"), QStringLiteral("UTF-8"),
-                                           QStringLiteral("HEX")};
-    QStringList words = QString::fromLatin1(latinKeys).split(QLatin1Char(' '));
-    for (QString& word : words) {
-        if (!latinWords.contains(word))
-            word = eightBitGeorgian(word.toLatin1().constData());
-    }
-    return words.join(QLatin1Char(' '));
-}
-
 const char* const kHelpTopics[] = {"tolbar.htm", "klaviatura.htm", "weblist.HTML", ""};
 const char* const kHelpTopicCaptions[] = {"instrumentebis zoli", "klaviatura", "failebis sia",
                                           "saerTo"};
@@ -74,7 +61,7 @@ QString menuHelpText(const QString& number)
 {
     for (int index = 0; index < int(std::size(kHelpTexts)); ++index) {
         if (number == QString::number(index + 1))
-            return eightBitSentence(kHelpTexts[index]);
+            return eightBitGeorgian(kHelpTexts[index]);
     }
     return {};
 }

@@ -85,8 +85,7 @@ void LanguageMenu::T1_KeyPress(int& keyAscii)
         editor.setSelText(QStringLiteral("<BR>"));
         keyAscii = 0;
     } else if (keyAscii == kCtrlY) {
-        editor.setSelText(Props.norNB == kOn ? QStringLiteral("&nbsp;")
-                                             : QStringLiteral("\u00C2\u00A0"));
+        editor.setSelText(noBreakSpace(Props));
         keyAscii = 0;
     } else if (m_context.languageMode() == LanguageMode::Russian) {
         keyAscii = ruskod(keyAscii);

@@ -11,6 +11,11 @@
 
 ProgProps Props;
 
+QString noBreakSpace(const ProgProps& props)
+{
+    return props.norNB == kOn ? QStringLiteral("&nbsp;") : QStringLiteral("\xC2\xA0");
+}
+
 namespace {
 
 // The one list of the record's fields in file order, walked by both the reader and the

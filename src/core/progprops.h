@@ -49,6 +49,10 @@ constexpr qint16 kOff = 0;
 
 extern ProgProps Props;
 
+// The no-break space as the options want it written: "&nbsp;" when norNB is on, else the
+// two bytes C2 A0 of its UTF-8 form.
+QString noBreakSpace(const ProgProps& props);
+
 // --- The file format -------------------------------------------------------------------
 // Fields in declaration order, little-endian, no padding; flags and stfsiz 2 bytes,
 // colours 4, tablen and recentonstart 1, reserv8 8 bytes, strings a 16-bit length and

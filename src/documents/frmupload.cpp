@@ -37,6 +37,10 @@ constexpr int kInnerWidth = 6735;
 
 const QString kBrowseFilter = QStringLiteral("All Files(*.*)|*.*");
 
+// The account boxes Text2(0..4) as their labels name them.
+const char* const kBoxNames[kAccountFieldCount] = {"Description", "FTP Server", "Username",
+                                                   "Password", "Subdirectori"};
+
 // The accounts' fields and descriptions are byte text, shown in the standard font.
 const DisplayMap& latin()
 {
@@ -124,10 +128,9 @@ void frmupload::buildAccountPanel()
 {
     m_panel = namedControl<QWidget>(this, "accountPanel", twipsRect(0, 2880, kInnerWidth, 3360));
     List1 = namedControl<QListWidget>(m_panel, "List1", twipsRect(60, 60, 2415, 3195));
-    const char* const captions[kAccountFieldCount] = {
-        "Description :", "FTP Server :", "Username :", "Password :", "Subdirectori :"};
     for (int i = 0; i < kAccountFieldCount; ++i) {
-        label(m_panel, QLatin1String(captions[i]), twipsRect(2580, 105 + i * 435, 1275, 255));
+        label(m_panel, QLatin1String(kBoxNames[i]) + QStringLiteral(" :"),
+              twipsRect(2580, 105 + i * 435, 1275, 255));
         const QByteArray name = "Text2(" + QByteArray::number(i) + ')';
         Text2[i] = namedControl<QLineEdit>(m_panel, name.constData(),
                                            twipsRect(3870, 60 + i * 435, 2805, 315));
@@ -312,11 +315,13 @@ void frmupload::Command2_Click(int index)
         Text2[kDescription]->setFocus();
         break;
     case 1: { // "Setana"
-        const AccountBoxes entered = boxes();
-        const FtpAccountEditing::Entered result = m_editing.enterAccount(entered);
+        const std::optional<AccountBoxes> entered = enteredBoxes();
+        if (!entered)
+            return;
+        const FtpAccountEditing::Entered result = m_editing.enterAccount(*entered);
         if (result.outcome == FtpAccountEditing::Entered::Nothing)
             return;
-        const QString description = latin().toShown(entered[kDescription]);
+        const QString description = latin().toShown((*entered)[kDescription]);
         if (result.outcome == FtpAccountEditing::Entered::Replaced) {
             List1->item(result.index)->setText(description);
         } else {
@@ -363,11 +368,20 @@ void frmupload::setBoxes(const AccountBoxes& fields)
         Text2[i]->setText(latin().toShown(fields[i]));
 }
 
-AccountBoxes frmupload::boxes() const
+std::optional<AccountBoxes> frmupload::enteredBoxes()
 {
     AccountBoxes fields;
-    for (int i = 0; i < kAccountFieldCount; ++i)
+    for (int i = 0; i < kAccountFieldCount; ++i) {
+        // A reference in place of the character would be stored, and sent, as if typed.
+        if (!latin().holds(Text2[i]->text())) {
+            prompts().failureMessage(QStringLiteral("The box \"") + QLatin1String(kBoxNames[i]) +
+                                     QStringLiteral("\" holds a character that has no 8-bit "
+                                                    "code. Nothing was entered."));
+            Text2[i]->setFocus();
+            return std::nullopt;
+        }
         fields[i] = latin().fromShown(Text2[i]->text());
+    }
     return fields;
 }
 

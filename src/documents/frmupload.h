@@ -69,7 +69,9 @@ private:
     void showPanel(bool open);
     void fillAccountChoice();
     void setBoxes(const AccountBoxes& boxes);
-    AccountBoxes boxes() const;
+    // The boxes as byte text; nothing, after telling the user which box, when one holds a
+    // character that has no 8-bit code.
+    std::optional<AccountBoxes> enteredBoxes();
     void selectListEntry(int index);
 
     CommandContext& m_context;

@@ -143,7 +143,7 @@ void PHTbar::htmlbarklick(int code)
     case ToolbarAction::TablePicker:
     case ToolbarAction::CharacterPicker: {
         const QString answer = pickerAnswer(code, mapToGlobal(corner));
-        if (const auto edit = pickerAnswerEdit(code, answer, selected, selStart))
+        if (const auto edit = pickerAnswerEdit(code, answer, selected, selStart, Props))
             applyEdit(editor, *edit);
         break;
     }

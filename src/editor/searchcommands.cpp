@@ -16,15 +16,16 @@ SearchCommands::SearchCommands(CommandContext& context)
     : QObject(&context.owner()), m_context(context)
 {
     MenuRegistry& registry = context.registry();
-    QMenu& edit = registry.menu("mnuEdit");
-    registry.add(edit,
+    registry.add(registry.menu("mnuEdit"),
+                 {"mnuparzuch", eightBitGeorgian("Zebna da Secvla parametrebiT")},
+                 [this] { mnuparzuch_Click(); });
+
+    QMenu& extras = registry.menu("mnuExtras");
+    registry.add(extras,
                  {"mnusuch", QStringLiteral("Zebna da Secvla"), DisplayMapKind::GeorgianKeys,
                   QKeySequence(Qt::Key_F3)},
                  [this] { mnusuch_Click(); });
-    registry.add(edit, {"mnuparzuch", eightBitGeorgian("Zebna da Secvla parametrebiT")},
-                 [this] { mnuparzuch_Click(); });
-
-    QMenu& mnutmpformat = registry.placeSubmenu(registry.menu("mnuExtras"), "mnutmpformat");
+    QMenu& mnutmpformat = registry.placeSubmenu(extras, "mnutmpformat");
     registry.add(mnutmpformat, {"mnuNewTMPF", eightBitGeorgian("axali formati")},
                  [this] { mnuNewTMPF_Click(); });
     registry.addSeparator(mnutmpformat);

@@ -32,7 +32,7 @@ QString borderAttributes(int style)
 
 } // namespace
 
-QString tabelisteqsti(const QString& spec)
+QString tabelisteqsti(const QString& spec, const QString& noBreakSpace)
 {
     const QStringList parts = spec.split(QLatin1Char('|'));
     if (parts.size() < 3)
@@ -44,7 +44,7 @@ QString tabelisteqsti(const QString& spec)
         return {};
 
     const QString cell = QStringLiteral("<TD WIDTH=\"") + QString::number(100 / (*lastColumn + 1)) +
-                         QStringLiteral("%\">\xC2\xA0</TD>");
+                         QStringLiteral("%\">") + noBreakSpace + QStringLiteral("</TD>");
     QString cells;
     cells.reserve((cell.size() + kCrLf.size()) * (*lastColumn + 1));
     for (int column = 0; column <= *lastColumn; ++column) {

@@ -65,12 +65,11 @@ QString georgianHint(int button)
     case 21:
         return eightBitGeorgian("markirebuli teqstis normaluri kodireba");
     case 22:
-        return eightBitGeorgian("markirebuli teqstis ") + QStringLiteral("UTF-8") +
-               eightBitGeorgian(" kodireba");
+        return eightBitGeorgian("markirebuli teqstis UTF-8 kodireba");
     case 24:
         return eightBitGeorgian("Targmnis boqsi");
     case 25:
-        return QStringLiteral("HTML ") + eightBitGeorgian("tegebi da sxavdasxva funqciebi");
+        return eightBitGeorgian("HTML tegebi da sxavdasxva funqciebi");
     case 26:
         return eightBitGeorgian("brauzerSi naxva");
     default:
@@ -140,9 +139,7 @@ std::optional<TextEdit> toolbarTextEdit(int code, const QString& selected, qint3
                              QString::fromLatin1(definition.closing), selected, selStart);
     switch (code) {
     case 5:
-        return TextEdit::typing(selStart, length,
-                                props.norNB == kOn ? QStringLiteral("&nbsp;")
-                                                   : QStringLiteral("\xC2\xA0"));
+        return TextEdit::typing(selStart, length, noBreakSpace(props));
     case 6:
         return TextEdit::typing(selStart, length, selected + QStringLiteral("<BR>"));
     case 11:
@@ -159,7 +156,7 @@ std::optional<TextEdit> toolbarTextEdit(int code, const QString& selected, qint3
 }
 
 std::optional<TextEdit> pickerAnswerEdit(int code, const QString& answer, const QString& selected,
-                                         qint32 selStart)
+                                         qint32 selStart, const ProgProps& props)
 {
     const auto length = qint32(selected.size());
     QString text;
@@ -177,7 +174,7 @@ std::optional<TextEdit> pickerAnswerEdit(int code, const QString& answer, const 
         break;
     }
     case 13:
-        text = tabelisteqsti(answer);
+        text = tabelisteqsti(answer, noBreakSpace(props));
         break;
     case 23:
         text = answer;

@@ -68,9 +68,9 @@ TextEdit wrapSelection(const QString& opening, const QString& closing, const QSt
                        qint32 selStart);
 
 // The edit of a button that writes text (InsertText), from the selection: its text and
-// start, its length being that of its text. Reads norNB (code 5: "&nbsp;" when it is -1,
-// else the no-break space's UTF-8 bytes C2 A0) and the two colour buttons' colours
-// (19: firstcolor, 20: lastcolor). Nothing for other codes.
+// start, its length being that of its text. Reads norNB (code 5: the options' no-break
+// space, noBreakSpace) and the two colour buttons' colours (19: firstcolor, 20: lastcolor).
+// Nothing for other codes.
 std::optional<TextEdit> toolbarTextEdit(int code, const QString& selected, qint32 selStart,
                                         const ProgProps& props);
 
@@ -78,8 +78,9 @@ std::optional<TextEdit> toolbarTextEdit(int code, const QString& selected, qint3
 // (the picker was closed without a choice) or, for 13, does not describe a table.
 // - 4: an answer with "$" (the FONT form) has every "$" replaced by the selected text,
 //   which stays selected inside the tag; other answers replace the selection.
-// - 13: the answer is the table picker's spec; the TABLE of tabelisteqsti is written.
+// - 13: the answer is the table picker's spec; the TABLE of tabelisteqsti is written, its
+//   cells holding the options' no-break space as button 5 writes it.
 // - 23: the answer replaces the selection.
 // The caret ends after written text.
 std::optional<TextEdit> pickerAnswerEdit(int code, const QString& answer, const QString& selected,
-                                         qint32 selStart);
+                                         qint32 selStart, const ProgProps& props);

@@ -89,7 +89,9 @@ TffContent parseTff(const QByteArray& bytes)
     const std::optional<qint16> upperBound = reader.upperBound();
     if (!upperBound)
         return {std::nullopt, damagedFile()};
-    if (*upperBound < -1)
+    // The program never saves an empty list, so -1 (no template) is as wrong as any other
+    // negative count.
+    if (*upperBound < 0)
         return {std::nullopt, QStringLiteral("formatebis raodenoba failSi arasworia.")};
     std::vector<TFormat> formats;
     for (int i = 0; i <= *upperBound; ++i) {

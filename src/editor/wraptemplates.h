@@ -45,8 +45,9 @@ struct TffContent
     QString refusal;
 };
 
-// The bytes of a .TFF file as templates. A file that ends early, gives a negative count or a
-// length past its end is refused whole.
+// The bytes of a .TFF file as templates. A file that ends early, gives a negative upper
+// bound (-1 too: a saved file holds at least one template) or a length past its end is
+// refused whole.
 TffContent parseTff(const QByteArray& bytes);
 // The file's bytes for the templates; refused (naming the template) when a name or body is
 // longer than a length can say, or when there are more templates than the count can say.

@@ -1,5 +1,6 @@
 #include "platform/displaymap.h"
 
+#include <algorithm>
 #include <cstring>
 
 const char kGeorgianKeys[34] = "abgdevzTiklmnopJrstufqRySCcZwWxjh";
@@ -116,15 +117,50 @@ QString DisplayMap::fromShown(const QString& shownText) const
     return bytes;
 }
 
+bool DisplayMap::holds(const QString& shownText) const
+{
+    // Surrogates have no byte, so characters beyond U+FFFF are not held either.
+    return std::all_of(shownText.begin(), shownText.end(),
+                       [this](QChar c) { return byteFor(c.unicode()) >= 0; });
+}
+
+namespace {
+
+// The Latin words that the program's 8-bit texts hold among their Georgian ones: the names
+// of its encodings and of the web things its captions speak of ("UTF" as in "UTF-8").
+bool isLatinWord(QStringView word)
+{
+    static constexpr QStringView kLatinWords[] = {u"ASCII", u"BODY", u"BYN", u"HEX",  u"HTML",
+                                                  u"ISO",   u"META", u"UTF", u"UTF8", u"WEB"};
+    return std::find(std::begin(kLatinWords), std::end(kLatinWords), word) != std::end(kLatinWords);
+}
+
+bool isWordCharacter(QChar c)
+{
+    return c.unicode() < 0x80 && c.isLetterOrNumber();
+}
+
+} // namespace
+
 QString eightBitGeorgian(const char* latinKeys)
 {
     QString text = QString::fromLatin1(latinKeys);
-    for (QChar& c : text) {
-        const char* key = c.unicode() < 0x80 && c.unicode() != 0
-                              ? std::strchr(kGeorgianKeys, char(c.unicode()))
-                              : nullptr;
-        if (key)
-            c = QChar(char16_t(kGeorgianIsoBytes[key - kGeorgianKeys]));
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && isWordCharacter(text[end]))
+            ++end;
+        if (end == start) {
+            ++start;
+            continue;
+        }
+        if (!isLatinWord(QStringView(text).sliced(start, end - start))) {
+            for (qsizetype i = start; i < end; ++i) {
+                if (const char* key = std::strchr(kGeorgianKeys, char(text[i].unicode())))
+                    text[i] = QChar(char16_t(kGeorgianIsoBytes[key - kGeorgianKeys]));
+            }
+        }
+        start = end;
     }
     return text;
 }

@@ -36,6 +36,9 @@ public:
     // Shown (typed, pasted, dropped) text back to byte text. A character the map cannot
     // hold becomes its decimal numeric character reference "&#N;", so nothing is lost.
     QString fromShown(const QString& shownText) const;
+    // Whether this map holds every character of the shown text, so that fromShown needs no
+    // reference: for boxes whose text must be the bytes typed, and nothing else.
+    bool holds(const QString& shownText) const;
 
 private:
     explicit DisplayMap(DisplayMapKind kind);
@@ -52,8 +55,9 @@ extern const char kGeorgianKeys[34];
 extern const unsigned char kGeorgianIsoBytes[33];
 constexpr char16_t kFirstGeorgianLetter = 0x10D0;
 
-// Georgian words typed in Latin keys as the bytes of the 8-bit layout, the form the program
-// stores most of its Georgian interface texts in: each of the 33 letter keys becomes its
-// letter's byte, anything else keeps its byte. Give only the Georgian words; Latin words
-// are joined on as they are.
+// A text typed in Latin keys as the bytes of the 8-bit layout, the form the program stores
+// most of its Georgian interface texts in: in each Georgian word every one of the 33 letter
+// keys becomes its letter's byte. The Latin words such texts hold (ASCII, BODY, BYN, HEX,
+// HTML, ISO, META, UTF, UTF8, WEB; a word is a run of ASCII letters and digits), digits,
+// blanks and punctuation keep their bytes.
 QString eightBitGeorgian(const char* latinKeys);

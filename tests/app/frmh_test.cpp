@@ -144,6 +144,49 @@ TEST_F(MainWindow, TheEditMenuStartsWithTheClipboardAndEndsWithTheTextFunctions)
     EXPECT_EQ(names("mnulinks"), QStringLiteral("mnulink mnuHTMfile mnuanxorfile - mnurollover"));
 }
 
+TEST_F(MainWindow, LatinWordsInEightBitCaptionsKeepTheirLetters)
+{
+    auto window = shownWindow();
+    const MenuRegistry& registry = window->registry();
+    const auto stored = [&](const char* name) {
+        const MenuCaption* caption = registry.caption(registry.action(name));
+        return caption ? caption->text : QString();
+    };
+    const QString qartuli = QString::fromLatin1("\xD8\xC0\xD2\xC8\xD6\xCB\xC9");
+    const QString faili = QString::fromLatin1("\xD7\xC0\xC9\xCB\xC9");
+    const std::pair<const char*, QString> captions[] = {
+        {"mnunewF0", QStringLiteral("HTML ") + faili},
+        {"mnunewF1", QString::fromLatin1("WEB \xD0\xD2\xCF\xC4\xD8\xD4\xC9")},
+        {"mnunewF2", QString::fromLatin1("\xD4\xC4\xD8\xD3\xD4 ") + faili},
+        {"mnuUnopen", QString::fromLatin1("UTF8 \xC2\xC0\xE1\xD3\xCD\xC0")},
+        {"mnuHTmatrix", QString::fromLatin1("HTML \xCC\xC0\xD4\xD2\xC9\xDD\xC0")},
+        {"mnuhtheader", QString::fromLatin1("HTML \xD3\xC0\xDF\xDA\xC9\xD3\xC9")},
+        {"mnuHTMfile", QStringLiteral("HTML ") + faili},
+        {"mnuens1", qartuli + QStringLiteral(" ISO")},
+        {"mnuens2", qartuli + QStringLiteral(" ASCII")},
+        {"mnuTunik", qartuli + QStringLiteral("            ASCII - ISO")},
+        {"mnuQUTFIH", qartuli + QString::fromLatin1(" BYN-UTF8 \xC3\xC0\xCD HEX-UTF8")},
+    };
+    for (const auto& [name, text] : captions)
+        EXPECT_EQ(stored(name), text) << name;
+
+    // No caption of any menu holds one of these words with its keys turned into letters.
+    const QString turned[] = {QStringLiteral("\u00E0EB"), QStringLiteral("H\u00C8ML"),
+                              QStringLiteral("I\u00DBO"), QStringLiteral("A\u00DB\u00DCII"),
+                              QStringLiteral("U\u00C8F"), QStringLiteral("ME\u00C8A")};
+    for (const QMenu* menu : registry.menus()) {
+        QList<QAction*> items = menu->actions();
+        items << menu->menuAction();
+        for (const QAction* item : items) {
+            const MenuCaption* caption = registry.caption(item);
+            for (const QString& word : turned) {
+                EXPECT_FALSE(caption && caption->text.contains(word))
+                    << item->objectName().toStdString();
+            }
+        }
+    }
+}
+
 TEST_F(MainWindow, TheLongLineModeKeepsOneWrapRuleThroughResizes)
 {
     auto window = shownWindow();

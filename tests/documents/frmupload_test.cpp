@@ -9,11 +9,13 @@
 #include "support/testfolders.h"
 #include "support/testftpserver.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -151,6 +153,43 @@ TEST_F(UploadWindow, ThePanelEditsInPlaceNeverOverwritesAnUnseenAccountAndOkWrit
     EXPECT_EQ(entries("CBaccount"), entries("List1"));
     EXPECT_EQ(heightTwips(), 3240);
     EXPECT_TRUE(named<QGroupBox>("FR1")->isEnabled());
+}
+
+TEST_F(UploadWindow, ACharacterWithoutAnEightBitCodeIsRefusedNamingItsBox)
+{
+    writeFile(accountsPath(), accountLine(0));
+    open();
+    press("Command4");
+    const QString georgian = QStringLiteral(u"\u10E5"); // a Georgian letter, as Unicode
+    const std::pair<int, const char*> cases[] = {{kPasswordDigits, "Password"},
+                                                 {kDescription, "Description"},
+                                                 {kServer, "FTP Server"},
+                                                 {kUserName, "Username"},
+                                                 {kSubdirectory, "Subdirectori"}};
+    for (const auto& [field, name] : cases) {
+        for (const bool editing : {false, true}) {
+            if (editing)
+                clickEntry(0);
+            else
+                typeAccount("New");
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, georgian);
+            QApplication::sendEvent(box(field), &key);
+            ASSERT_TRUE(box(field)->text().endsWith(georgian)) << name;
+            const QStringList typed = boxes();
+            const qsizetype asked = prompts.asked().size();
+            command2(1); // "Setana"
+            ASSERT_EQ(prompts.asked().size(), asked + 1) << name;
+            EXPECT_EQ(prompts.asked().last().kind, QStringLiteral("failure"));
+            EXPECT_EQ(prompts.asked().last().prompt,
+                      QStringLiteral("The box \"") + QLatin1String(name) +
+                          QStringLiteral("\" holds a character that has no 8-bit code. "
+                                         "Nothing was entered."));
+            EXPECT_EQ(boxes(), typed) << "the boxes keep what was typed";
+            EXPECT_EQ(entries("List1"), QStringList{QStringLiteral("Account 0")}) << name;
+        }
+    }
+    press("Command5"); // "OK"
+    EXPECT_EQ(readFile(accountsPath()), accountLine(0)) << "the account stays as it was";
 }
 
 TEST_F(UploadWindow, AnEmptiedListDeletesTheFileAndTheNextOpeningCreatesItEmpty)

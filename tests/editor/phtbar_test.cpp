@@ -25,7 +25,7 @@ TEST_F(ToolbarButtons, ButtonsWriteOverTheSelection)
 {
     Props.firstcolor = 0x0000FF; // red in the low byte
     const QString font = QStringLiteral("<FONT COLOR=\"#FF0000\">");
-    const QString table = tabelisteqsti(QStringLiteral("1|0|2"));
+    const QString table = tabelisteqsti(QStringLiteral("1|0|2"), byteText({0xC2, 0xA0}));
     struct Case
     {
         int code;
@@ -61,12 +61,21 @@ TEST_F(ToolbarButtons, ButtonsWriteOverTheSelection)
     }
     EXPECT_EQ(context.state.EditorChanged(), -1) << "an edit of the user's";
 
+    // Button 5 and the empty cells of a table write the no-break space the options ask for.
     for (const auto& [norNB, space] :
          {std::pair{kOn, QStringLiteral("&nbsp;")}, std::pair{qint16(0), byteText({0xC2, 0xA0})}}) {
         Props.norNB = norNB;
         load(QStringLiteral("ab"), 1);
         bar.htmlbarklick(5);
         EXPECT_EQ(editor().Text(), QStringLiteral("a") + space + QStringLiteral("b"));
+        pickers.answer = QStringLiteral("1|0|2");
+        load(QString());
+        bar.htmlbarklick(13);
+        const QString cell =
+            QStringLiteral("<TD WIDTH=\"50%\">") + space + QStringLiteral("</TD>\r\n");
+        EXPECT_EQ(editor().Text(), QStringLiteral("<TABLE WIDTH=\"100%\">\r\n<TR>\r\n") + cell +
+                                       cell + QStringLiteral("</TR>\r\n</TABLE>\r\n"))
+            << norNB;
     }
 
     // Alt shortcuts press the buttons; with nothing selected the caret stands between tags.
@@ -79,9 +88,8 @@ TEST_F(ToolbarButtons, ButtonsWriteOverTheSelection)
 
 TEST_F(ToolbarButtons, PopupMenusOpenUnderTheirButtons)
 {
-    const std::pair<int, const char*> menus[] = {{3, "mnuFonti"},  {8, "mnuHtags"},
-                                                 {9, "mnusurs"},   {10, "mnulinks"},
-                                                 {17, "mnusiebi"}, {18, "mnuFK"},
+    const std::pair<int, const char*> menus[] = {{3, "mnuFonti"},  {8, "mnuHtags"},  {9, "mnusurs"},
+                                                 {10, "mnulinks"}, {17, "mnusiebi"}, {18, "mnuFK"},
                                                  {25, "mnuobSi"}};
     for (const auto& [code, name] : menus) {
         QMenu& menu = context.menus.menu(name);
@@ -136,8 +144,8 @@ TEST_F(ToolbarButtons, TheMouseShowsEdgesAndHintsAndAClickActsOnceOnTheBarOnly)
     // Moves as the window system delivers them to the bar (the cursor's own moves are
     // skipped by Qt where the cursor already stands).
     const auto move = [&](QPoint at) {
-        QMouseEvent event(QEvent::MouseMove, at, bar.mapToGlobal(at), Qt::NoButton,
-                          Qt::NoButton, Qt::NoModifier);
+        QMouseEvent event(QEvent::MouseMove, at, bar.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(&bar, &event);
     };
     move(onButton(0));

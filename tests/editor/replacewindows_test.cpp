@@ -262,6 +262,19 @@ TEST_F(TemplateWindow, TemplatesGoToAndComeFromTffFilesThroughTheDialogs)
     press("Copen");
     EXPECT_EQ(names().size(), 5);
 
+    // A file whose upper bound is -1 holds no template a saved file could: refused as well,
+    // the templates shown stay.
+    const QString noTemplates = folders.path(QStringLiteral("none.tff"));
+    writeFile(noTemplates, QByteArray("\xFF\xFF"));
+    answers.answer(noTemplates);
+    answers.answer(QStringLiteral("6"));
+    press("Copen");
+    EXPECT_EQ(answers.asked().last().kind, QStringLiteral("message"));
+    EXPECT_EQ(answers.asked().last().prompt, Q("formatebis raodenoba failSi arasworia."));
+    EXPECT_EQ(names(), QStringList({Q("a"), Q("b"), Q("c"), Q("d"), Q("e")}));
+    EXPECT_EQ(list()->count(), 5);
+    EXPECT_EQ(menuItems().size(), 5);
+
     // A folder that cannot be written is reported and leaves nothing behind.
     writeFile(folders.path(QStringLiteral("blocker")), "a file");
     answers.answer(folders.path(QStringLiteral("blocker/t.tff")));

@@ -229,7 +229,9 @@ TEST_F(SearchWindow, IsCalledUpByF3AndClosingStartsEverythingAfresh)
 {
     QAction* mnusuch = context.menus.action("mnusuch");
     EXPECT_EQ(mnusuch->shortcut(), QKeySequence(Qt::Key_F3));
-    EXPECT_TRUE(context.menus.menu("mnuEdit").actions().contains(mnusuch));
+    EXPECT_TRUE(context.menus.menu("mnuExtras").actions().contains(mnusuch));
+    EXPECT_FALSE(context.menus.menu("mnuEdit").actions().contains(mnusuch));
+    EXPECT_TRUE(mnusuch->isEnabled());
     mnusuch->trigger();
     ASSERT_NE(search.searchWindow(), nullptr);
     EXPECT_TRUE(search.searchWindow()->isVisible());

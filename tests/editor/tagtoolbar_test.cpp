@@ -12,6 +12,8 @@
 
 namespace {
 
+const QString kNoBreak = QStringLiteral("\xC2\xA0");
+
 QString crlfLines(std::initializer_list<const char*> lines)
 {
     QString text;
@@ -113,7 +115,7 @@ TEST(TagToolbar, PickerAnswers)
 {
     const QString word = QStringLiteral("word");
     const auto answer = [&](int code, const char* text) {
-        return pickerAnswerEdit(code, QString::fromLatin1(text), word, 10);
+        return pickerAnswerEdit(code, QString::fromLatin1(text), word, 10, ProgProps{});
     };
     const auto typed = [](const QString& text) { return TextEdit::typing(10, 4, text); };
     EXPECT_FALSE(answer(4, ""));
@@ -121,7 +123,7 @@ TEST(TagToolbar, PickerAnswers)
         EXPECT_EQ(answer(4, form), typed(QString::fromLatin1(form)));
     EXPECT_EQ(answer(4, "<FONT COLOR=\"#FF0000\">$</FONT>"),
               TextEdit({10, 4, QStringLiteral("<FONT COLOR=\"#FF0000\">word</FONT>"), 32, 4}));
-    EXPECT_EQ(answer(13, "1|0|2"), typed(tabelisteqsti(QStringLiteral("1|0|2"))));
+    EXPECT_EQ(answer(13, "1|0|2"), typed(tabelisteqsti(QStringLiteral("1|0|2"), kNoBreak)));
     EXPECT_FALSE(answer(13, "1|0")) << "a malformed answer deletes nothing";
     EXPECT_EQ(answer(23, "&amp;"), typed(QStringLiteral("&amp;")));
     EXPECT_FALSE(answer(23, ""));
@@ -131,25 +133,26 @@ TEST(TagToolbar, PickerAnswers)
 TEST(TableMarkup, ThreeStylesAndTheCellWidths)
 {
     const QString cell50 = QStringLiteral("<TD WIDTH=\"50%\">\xC2\xA0</TD>\r\n");
-    EXPECT_EQ(tabelisteqsti(QStringLiteral("1|0|2")),
+    EXPECT_EQ(tabelisteqsti(QStringLiteral("1|0|2"), kNoBreak),
               crlfLines({"<TABLE WIDTH=\"100%\">", "<TR>"}) + cell50 + cell50 +
                   crlfLines({"</TR>", "</TABLE>"}));
     const QString cell33 = QStringLiteral("<TD WIDTH=\"33%\">\xC2\xA0</TD>\r\n");
     const QString row33 =
         QStringLiteral("<TR>\r\n") + cell33 + cell33 + cell33 + QStringLiteral("</TR>\r\n");
-    EXPECT_EQ(tabelisteqsti(QStringLiteral("2|1|0")),
+    EXPECT_EQ(tabelisteqsti(QStringLiteral("2|1|0"), kNoBreak),
               crlfLines({"<TABLE BORDER=\"1\" WIDTH=\"100%\">"}) + row33 + row33 +
                   crlfLines({"</TABLE>"}));
-    const QString style1 = tabelisteqsti(QStringLiteral("6|0|1"));
+    const QString style1 = tabelisteqsti(QStringLiteral("6|0|1"), kNoBreak);
     EXPECT_TRUE(style1.startsWith(crlfLines(
         {"<TABLE BORDER=\"1\" CELLSPACING=\"0\" BORDERCOLOR=\"#000000\" WIDTH=\"100%\">"})));
     EXPECT_EQ(style1.count(QStringLiteral("<TD WIDTH=\"14%\">\xC2\xA0</TD>")), 7);
 
     // Halves to even, blanks around numbers and parts after the third do not matter.
     for (const char* same : {"1.5|1|0", "2.5|1|0", " 2|1 |0", "2|1|0|x"})
-        EXPECT_EQ(tabelisteqsti(QString::fromLatin1(same)), tabelisteqsti(QStringLiteral("2|1|0")))
+        EXPECT_EQ(tabelisteqsti(QString::fromLatin1(same), kNoBreak),
+                  tabelisteqsti(QStringLiteral("2|1|0"), kNoBreak))
             << same;
     for (const char* malformed : {"", "1|2", "1|2|", "a|1|2", "1|b|2", "1|1|c", "-1|0|2", "0|-1|2",
                                   "0|0|256", "0|0|-1", "40000|0|0"})
-        EXPECT_EQ(tabelisteqsti(QString::fromLatin1(malformed)), QString()) << malformed;
+        EXPECT_EQ(tabelisteqsti(QString::fromLatin1(malformed), kNoBreak), QString()) << malformed;
 }

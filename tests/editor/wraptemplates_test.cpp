@@ -61,8 +61,6 @@ TEST(TffFile, IsWrittenAndReadByteForByte)
     EXPECT_EQ(bytes->sliced(4, 128), textToBytes(high));
     EXPECT_EQ(parseTff(*bytes).formats, eightBit);
 
-    // A count of -1 is a file without templates.
-    EXPECT_EQ(parseTff(bytesOf({0xFF, 0xFF})).formats, std::vector<TFormat>{});
     // A body is cut at its last separator.
     const QString body = Q("<a>") + templateSeparator() + Q("x") + templateSeparator();
     EXPECT_EQ(splitTemplateBody(body),
@@ -76,9 +74,14 @@ TEST(TffFile, ADamagedFileIsRefusedWhole)
         EXPECT_FALSE(read.formats) << size;
         EXPECT_FALSE(read.refusal.isEmpty()) << size;
     }
-    const TffContent negative = parseTff(bytesOf({0xFE, 0xFF}));
-    EXPECT_FALSE(negative.formats);
-    EXPECT_EQ(negative.refusal, Q("formatebis raodenoba failSi arasworia."));
+    // Every negative upper bound, -1 (no template) too.
+    for (const int high : {0xFF, 0x80}) {
+        for (const int low : {0xFF, 0xFE, 0x00}) {
+            const TffContent negative = parseTff(bytesOf({low, high}));
+            EXPECT_FALSE(negative.formats) << low << " " << high;
+            EXPECT_EQ(negative.refusal, Q("formatebis raodenoba failSi arasworia."));
+        }
+    }
     // A length past the end, though the file goes on after it.
     EXPECT_FALSE(parseTff(bytesOf({0x00, 0x00, 0x01, 0x00, 'A', 0xFF, 0x7F, 'x'})).formats);
 }
