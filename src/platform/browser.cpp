@@ -1,9 +1,12 @@
 #include "platform/browser.h"
 
+#include "platform/casefold.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
+#include <QSet>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
@@ -45,12 +48,26 @@ bool declaresCharacterSet(const QByteArray& head)
     return lower.left(end < 0 ? lower.size() : end).contains("encoding");
 }
 
+// The extensions of the program's web pages, the server pages among them: whatever the
+// system's type database makes of them (PHP source, a sound for .stm, or nothing known), the
+// preview shows them as the pages they are.
+bool hasPageExtension(const QString& path)
+{
+    static const QSet<QString> kPages = {
+        QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("shtml"),
+        QStringLiteral("shtm"), QStringLiteral("stm"), QStringLiteral("htw"),
+        QStringLiteral("htx"),  QStringLiteral("htt"), QStringLiteral("hpf"),
+        QStringLiteral("hta"),  QStringLiteral("asp"), QStringLiteral("php"),
+        QStringLiteral("php3")};
+    return kPages.contains(CaseFold::toLower(QFileInfo(path).suffix()));
+}
+
 // The content type a local file is served with: HTML that declares no character set, and
 // plain text, are Windows-1252.
 QByteArray contentTypeOf(const QString& path, const QByteArray& head)
 {
     const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension);
-    const bool page = type.inherits(QStringLiteral("text/html"));
+    const bool page = hasPageExtension(path) || type.inherits(QStringLiteral("text/html"));
     const bool plainText = type.name() == QLatin1String("text/plain");
     QByteArray contentType = page ? QByteArrayLiteral("text/html") : type.name().toLatin1();
     if ((page && !declaresCharacterSet(head)) || plainText)

@@ -3,7 +3,8 @@
 // The embedded web browser that previews local pages. Pages are loaded through a local
 // scheme of the program's own rather than as file addresses, so that a page declaring no
 // character set is read as Windows-1252, as the program's 8-bit texts are shown, and not
-// as whatever the engine's guess makes of its bytes (it reads 8-bit Georgian as Cyrillic).
+// as whatever the engine's guess makes of its bytes (it reads 8-bit Georgian as Cyrillic),
+// and so that every extension of a web page (.php, .asp, .shtml, ...) is shown as a page.
 // Links between local pages, frames and scripts work as with file addresses.
 
 #include <QUrl>
