@@ -26,6 +26,7 @@ frmBR::frmBR(QWidget& owner, PreviewPages& pages) : QWidget(&owner, Qt::Window),
     WBR->setObjectName(QStringLiteral("WBR"));
     layout->addWidget(WBR);
     WBR->setNavigationCheck(&frmBR::WBR_BeforeNavigate2);
+    WBR->setWebAllowed(true);
     connect(WBR, &Browser::windowCloseRequested, this, &QWidget::close);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-// The preview window: one browser, WBR, filling it. It shows the page file it is given and,
-// when it closes (through its frame, or because the page closed its own window by script),
-// the preview's temporary pages are deleted and the window goes; the next preview makes a
-// new one.
+// The preview window: one browser, WBR, filling it. It shows the page file it is given, lets
+// its pages reach the web, and, when it closes (through its frame, or because the page closed its
+// own window by script), the preview's temporary pages are deleted and the window goes; the next
+// preview makes a new one.
 
 #include <QWidget>
 

@@ -146,6 +146,10 @@ QWebEngineView* Browser::view()
     // Off the record: the preview leaves no cache, cookies or history on disk.
     auto* profile = new QWebEngineProfile(this);
     profile->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
+    // When allowed, local pages reach the web; web pages never reach local ones (the
+    // scheme's flags).
+    profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
+                                      m_webAllowed);
     profile->installUrlSchemeHandler(kScheme, new LocalPages(profile));
 
     m_view = new QWebEngineView(this);
@@ -170,6 +174,11 @@ void Browser::navigate(const QString& path)
 void Browser::setNavigationCheck(NavigationCheck check)
 {
     m_check = std::move(check);
+}
+
+void Browser::setWebAllowed(bool allowed)
+{
+    m_webAllowed = allowed;
 }
 
 void Browser::runScript(const QString& script, const std::function<void(const QVariant&)>& result)

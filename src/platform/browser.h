@@ -5,7 +5,8 @@
 // character set is read as Windows-1252, as the program's 8-bit texts are shown, and not
 // as whatever the engine's guess makes of its bytes (it reads 8-bit Georgian as Cyrillic),
 // and so that every extension of a web page (.php, .asp, .shtml, ...) is shown as a page.
-// Links between local pages, frames and scripts work as with file addresses.
+// Links between local pages, frames and scripts work as with file addresses. Web pages
+// never reach the local scheme.
 
 #include <QUrl>
 #include <QVariant>
@@ -32,6 +33,10 @@ public:
     // Loads a local file (a full path). A missing file shows the engine's error page.
     void navigate(const QString& path);
 
+    // Whether local pages may reach the web: follow links to it and show its pictures.
+    // Off until turned on; set it before the first navigation.
+    void setWebAllowed(bool allowed);
+
     // Asked before the page or one of its frames loads an address; false cancels the load.
     // Without a check every address loads. Script addresses ("javascript:") run without it.
     using NavigationCheck = std::function<bool(const QUrl& address)>;
@@ -56,4 +61,5 @@ private:
 
     QWebEngineView* m_view = nullptr;
     NavigationCheck m_check;
+    bool m_webAllowed = false;
 };

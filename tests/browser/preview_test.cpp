@@ -8,16 +8,81 @@
 #include "support/fakecontext.h"
 #include "support/testfolders.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// A web server on 127.0.0.1: each request gets what was put at its path, or 404.
+class LocalWebServer
+{
+public:
+    LocalWebServer()
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead,
+                                 [this, socket] { answer(socket); });
+                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+    }
+    void put(const QByteArray& path, const QByteArray& type, const QByteArray& body)
+    {
+        m_files.insert(path, {type, body});
+    }
+    QString address(const char* path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2")
+            .arg(m_server.serverPort())
+            .arg(QLatin1String(path));
+    }
+
+private:
+    void answer(QTcpSocket* socket)
+    {
+        QByteArray& request = m_requests[socket];
+        request += socket->readAll();
+        if (!request.contains("\r\n\r\n"))
+            return;
+        const QByteArray path = request.split(' ').value(1);
+        const auto file = m_files.constFind(path);
+        const bool found = file != m_files.cend();
+        const QByteArray body = found ? file->second : QByteArray();
+        socket->write((found ? "HTTP/1.1 200 OK\r\nContent-Type: " + file->first
+                             : QByteArray("HTTP/1.1 404 Not Found")) +
+                      "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                      "\r\nConnection: close\r\n\r\n" + body);
+        socket->disconnectFromHost();
+        m_requests.remove(socket);
+    }
+
+    QTcpServer m_server;
+    QHash<QByteArray, std::pair<QByteArray, QByteArray>> m_files;
+    QHash<QTcpSocket*, QByteArray> m_requests;
+};
+
+QByteArray pictureBytes()
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
 
 class PreviewCommand : public testing::Test
 {
@@ -25,16 +90,27 @@ protected:
     PreviewCommand() { context.parts.preview = &commands; }
 
     frmBR* window() { return context.frame.findChild<frmBR*>(); }
+    Browser* browser()
+    {
+        return window() ? window()->findChild<Browser*>(QStringLiteral("WBR")) : nullptr;
+    }
     // in_brovzer; then the text the preview shows once its page loaded ("" when none did).
     QString preview()
     {
         commands.in_brovzer();
-        Browser* browser =
-            window() ? window()->findChild<Browser*>(QStringLiteral("WBR")) : nullptr;
-        QSignalSpy finished(browser, &Browser::loadFinished);
-        if (!browser || !finished.wait(10000) || !finished.first().first().toBool())
+        QSignalSpy finished(browser(), &Browser::loadFinished);
+        if (!browser() || !finished.wait(10000) || !finished.first().first().toBool())
             return QString();
-        return evaluate(QStringLiteral("document.body.innerText"), *browser).toString();
+        return shown("document.body.innerText").toString();
+    }
+    // The value of a script in the page the preview shows.
+    QVariant shown(const char* script) { return evaluate(QLatin1String(script), *browser()); }
+    // Clicks the element with the id in the page the preview shows.
+    void click(const char* id)
+    {
+        browser()->runScript(
+            QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)),
+            [](const QVariant&) {});
     }
     // Closes the preview as its frame does; true when the window went.
     bool closePreview()
@@ -87,14 +163,8 @@ TEST_F(PreviewCommand, APageClosingItsWindowByScriptClosesThePreviewAlsoAfterNav
                                        "<A id=close href=\"javascript:window.close()\">x</A>")
                             .arg(docPath));
     ASSERT_EQ(preview(), QStringLiteral("docx"));
-    Browser& browser = *window()->findChild<Browser*>();
-    const auto click = [&](const char* id) {
-        browser.runScript(
-            QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)),
-            [](const QVariant&) {});
-    };
     for (int step = 0; step < 4; ++step)
-        ASSERT_TRUE(loaded([&] { click("next"); }, browser)) << step;
+        ASSERT_TRUE(loaded([&] { click("next"); }, *browser())) << step;
 
     QSignalSpy destroyed(window(), &QObject::destroyed);
     click("close");
@@ -134,6 +204,27 @@ TEST_F(PreviewCommand, ProjectDocumentsAreShownFromTheirOwnFilesWhichTheCloseKee
                                         QStringLiteral("index.html"), QStringLiteral("new.html")}));
     EXPECT_EQ(readFile(site + QStringLiteral("/new.html")), QByteArray("<P>new</P>"));
     EXPECT_EQ(readFile(index), QByteArray("<P>as saved</P>"));
+}
+
+TEST_F(PreviewCommand, PagesReachTheWebWhileWebPagesNeverReachLocalFiles)
+{
+    LocalWebServer web;
+    const QByteArray picture = pictureBytes();
+    const QString local = folders.root() + QStringLiteral("/local.png");
+    writeFile(local, picture);
+    web.put("/sky.png", "image/png", picture);
+    web.put("/page.html", "text/html",
+            "<TITLE>web</TITLE><IMG id=local src=\"kelmora-page:" + local.toUtf8() + "\">");
+    context.T1->setText(QStringLiteral("<IMG id=web src=\"%1\"><IMG id=local src=\"%2\">"
+                                       "<A id=out href=\"%3\">out</A>")
+                            .arg(web.address("/sky.png"), local, web.address("/page.html")));
+    ASSERT_EQ(preview(), QStringLiteral("out"));
+    EXPECT_EQ(shown("document.getElementById('web').naturalWidth").toInt(), 8);
+    EXPECT_EQ(shown("document.getElementById('local').naturalWidth").toInt(), 8);
+
+    ASSERT_TRUE(loaded([&] { click("out"); }, *browser()));
+    EXPECT_EQ(shown("document.title").toString(), QStringLiteral("web"));
+    EXPECT_EQ(shown("document.getElementById('local').naturalWidth").toInt(), 0);
 }
 
 TEST_F(PreviewCommand, TitlesNamingTheProgramsFilesOrLeavingTheFolderTouchNothingOutside)
