@@ -75,22 +75,41 @@ QByteArray contentTypeOf(const QString& path, const QByteArray& head)
     return contentType;
 }
 
-// Serves the local scheme's addresses from the file system.
+// The full path a file or local-page address names, whether or not a file is there; "" for
+// other addresses, and for names that a NUL would cut short at the file system or that would
+// depend on the process's current folder.
+QString localPathOf(const QUrl& address)
+{
+    QString path;
+    if (address.isLocalFile())
+        path = address.toLocalFile();
+    else if (address.scheme() == QLatin1String(kScheme))
+        path = address.path();
+    return !path.contains(QChar(0)) && QFileInfo(path).isAbsolute() ? path : QString();
+}
+
+// Serves the local scheme's addresses from the files their source names.
 class LocalPages : public QWebEngineUrlSchemeHandler
 {
 public:
-    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+    LocalPages(const Browser::PageSource& source, QObject* parent)
+        : QWebEngineUrlSchemeHandler(parent), m_source(source)
+    {}
 
     void requestStarted(QWebEngineUrlRequestJob* job) override
     {
-        const QString path = Browser::existingFileOf(job->requestUrl());
-        auto* file = new QFile(path, job); // the job owns the file it reads from
-        if (path.isEmpty() || !file->open(QIODevice::ReadOnly)) {
+        const QString path = localPathOf(job->requestUrl());
+        const QString served = m_source && !path.isEmpty() ? m_source(path) : path;
+        auto* file = new QFile(served, job); // the job owns the file it reads from
+        if (!QFileInfo(served).isFile() || !file->open(QIODevice::ReadOnly)) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
         job->reply(contentTypeOf(path, file->peek(kHeadBytes)), file);
     }
+
+private:
+    const Browser::PageSource& m_source;
 };
 
 class CheckedPage : public QWebEnginePage
@@ -150,7 +169,7 @@ QWebEngineView* Browser::view()
     // scheme's flags).
     profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
                                       m_webAllowed);
-    profile->installUrlSchemeHandler(kScheme, new LocalPages(profile));
+    profile->installUrlSchemeHandler(kScheme, new LocalPages(m_source, profile));
 
     m_view = new QWebEngineView(this);
     auto* page = new CheckedPage(profile, m_check, m_view);
@@ -176,6 +195,11 @@ void Browser::setNavigationCheck(NavigationCheck check)
     m_check = std::move(check);
 }
 
+void Browser::setPageSource(PageSource source)
+{
+    m_source = std::move(source);
+}
+
 void Browser::setWebAllowed(bool allowed)
 {
     m_webAllowed = allowed;
@@ -192,15 +216,6 @@ void Browser::runScript(const QString& script, const std::function<void(const QV
 
 QString Browser::existingFileOf(const QUrl& address)
 {
-    QString path;
-    if (address.isLocalFile())
-        path = address.toLocalFile();
-    else if (address.scheme() == QLatin1String(kScheme))
-        path = address.path();
-    // A NUL would cut the name short at the file system; a relative name would depend on the
-    // process's current folder.
-    if (path.contains(QChar(0)))
-        return {};
-    const QFileInfo file(path);
-    return file.isAbsolute() && file.isFile() ? path : QString();
+    const QString path = localPathOf(address);
+    return QFileInfo(path).isFile() ? path : QString();
 }

@@ -33,6 +33,12 @@ public:
     // Loads a local file (a full path). A missing file shows the engine's error page.
     void navigate(const QString& path);
 
+    // Which file serves a local page: given the full path an address names, the file whose
+    // bytes are shown there ("" for none). Without it each address serves its own file. The
+    // page's type follows the address's name.
+    using PageSource = std::function<QString(const QString& path)>;
+    void setPageSource(PageSource source);
+
     // Whether local pages may reach the web: follow links to it and show its pictures.
     // Off until turned on; set it before the first navigation.
     void setWebAllowed(bool allowed);
@@ -61,5 +67,6 @@ private:
 
     QWebEngineView* m_view = nullptr;
     NavigationCheck m_check;
+    PageSource m_source;
     bool m_webAllowed = false;
 };

@@ -3,6 +3,8 @@
 
 #include "browserfixture.h"
 
+#include "design/framesetdocuments.h"
+#include "design/framesetpages.h"
 #include "documents/frmbr.h"
 #include "documents/previewcommands.h"
 #include "support/fakecontext.h"
@@ -122,6 +124,19 @@ protected:
         return closing.isNull();
     }
     QStringList files(const QString& folder) { return QDir(folder).entryList(QDir::Files); }
+    // Opens a project in the folder "site" with its saved page index.html shown; gives the
+    // folder.
+    QString openProject()
+    {
+        const QString site = folders.root() + QStringLiteral("/site");
+        QDir().mkpath(site);
+        context.state.recordProject(site + QLatin1Char('/'), QStringLiteral("site.WEB"));
+        writeFile(site + QStringLiteral("/index.html"), "<P>as saved</P>");
+        context.state.appendShown(QStringLiteral("<P>as saved</P>"),
+                                  site + QStringLiteral("/index.html"),
+                                  QStringLiteral("index.html"), false);
+        return site;
+    }
     QString temporary() { return commands.pages().temporaryFolder(); }
 
     TestFolders folders;
@@ -173,37 +188,60 @@ TEST_F(PreviewCommand, APageClosingItsWindowByScriptClosesThePreviewAlsoAfterNav
     EXPECT_EQ(readFile(docPath), docBytes);
 }
 
-TEST_F(PreviewCommand, ProjectDocumentsAreShownFromTheirOwnFilesWhichTheCloseKeeps)
+TEST_F(PreviewCommand, ProjectDocumentsAreShownAtTheirPlacesAndOnlySavedTextsAreInTheProject)
 {
-    const QString site = folders.root() + QStringLiteral("/site");
-    QDir().mkpath(site);
-    context.state.recordProject(site + QLatin1Char('/'), QStringLiteral("site.WEB"));
+    const QString site = openProject();
     const QString index = site + QStringLiteral("/index.html");
-    writeFile(index, "<P>as saved</P>");
-    context.state.appendShown(QStringLiteral("<P>as saved</P>"), index,
-                              QStringLiteral("index.html"), false);
     EXPECT_EQ(preview(), QStringLiteral("as saved"));
     EXPECT_EQ(files(temporary()), QStringList()) << "nothing written";
 
-    // A changed document: its file takes the editor's text, and it stays changed.
+    // A changed document is shown with the editor's text at its file, which keeps what was
+    // saved; a document without a file, under its title in the project folder. Links from
+    // either reach the project's files.
     const QString changed = site + QStringLiteral("/changed.html");
     writeFile(changed, "<P>old</P>");
     context.state.appendShown(QStringLiteral("<P>old</P>"), changed, QStringLiteral("changed.html"),
                               true);
-    context.T1->setText(QStringLiteral("<P>edited \xE0</P>"));
-    EXPECT_EQ(preview(), QStringLiteral("edited \u00E0"));
-    EXPECT_EQ(readFile(changed), QByteArray("<P>edited \xE0</P>"));
+    context.T1->setText(QStringLiteral("edited \xE0<A id=index href=index.html>!</A>"));
+    EXPECT_EQ(preview(), QStringLiteral("edited \u00E0!"));
+    EXPECT_EQ(readFile(changed), QByteArray("<P>old</P>"));
+    EXPECT_EQ(context.state.Docs().Item(1).Value,
+              QStringLiteral("edited \xE0<A id=index href=index.html>!</A>"));
     EXPECT_EQ(context.state.Docs().Item(1).Changed, -1);
-
-    // A document without a file: a page under its title in the project folder.
-    context.state.appendShown(QStringLiteral("<P>new</P>"), QString(), QStringLiteral("new.html"),
-                              true);
-    EXPECT_EQ(preview(), QStringLiteral("new"));
+    context.state.appendShown(QStringLiteral("new<A id=index href=index.html>!</A>"), QString(),
+                              QStringLiteral("new.html"), true);
+    EXPECT_EQ(preview(), QStringLiteral("new!"));
+    ASSERT_TRUE(loaded([&] { click("index"); }, *browser()));
+    EXPECT_EQ(shown("document.body.innerText"), QStringLiteral("as saved"));
     ASSERT_TRUE(closePreview());
-    EXPECT_EQ(files(site), QStringList({QStringLiteral("changed.html"),
-                                        QStringLiteral("index.html"), QStringLiteral("new.html")}));
-    EXPECT_EQ(readFile(site + QStringLiteral("/new.html")), QByteArray("<P>new</P>"));
+    EXPECT_EQ(files(site),
+              QStringList({QStringLiteral("changed.html"), QStringLiteral("index.html")}));
     EXPECT_EQ(readFile(index), QByteArray("<P>as saved</P>"));
+    EXPECT_EQ(filesUnder(temporary()), (QMap<QString, QByteArray>()));
+}
+
+TEST_F(PreviewCommand, AFramesetMadeInAProjectShowsEveryFrameBesideItWritingNothingThere)
+{
+    const QString site = openProject();
+    context.parts.previewValues = &commands.pages().values();
+    FramesetDesign design;
+    const qint16 preset = applyPreset(design, 0);
+    ASSERT_TRUE(placeFramesetPages(context, BuildFramesetPages(design, preset, QString())));
+    const QMap<QString, QByteArray> project = filesUnder(site);
+
+    preview();
+    QStringList places, titles;
+    for (int frame = 1; frame <= 3; ++frame) {
+        places << site + QStringLiteral("/Page%1.HTML").arg(frame);
+        titles << QStringLiteral("Page %1").arg(frame);
+    }
+    EXPECT_EQ(shown("location.pathname").toString(), site + QStringLiteral("/Frames.HTML"));
+    EXPECT_EQ(shown("Array.from(window.frames, f => f.location.pathname)").toStringList(), places);
+    EXPECT_EQ(shown("Array.from(window.frames, f => f.document.title)").toStringList(), titles);
+    EXPECT_EQ(filesUnder(site), project) << "nothing the user did not save";
+    ASSERT_TRUE(closePreview());
+    EXPECT_EQ(filesUnder(site), project);
+    EXPECT_EQ(filesUnder(temporary()), (QMap<QString, QByteArray>()));
 }
 
 TEST_F(PreviewCommand, PagesReachTheWebWhileWebPagesNeverReachLocalFiles)
@@ -234,7 +272,9 @@ TEST_F(PreviewCommand, TitlesNamingTheProgramsFilesOrLeavingTheFolderTouchNothin
     context.state.recordProject(folders.programFolder() + QLatin1Char('/'),
                                 QStringLiteral("site.WEB"));
     context.state.appendShown(QStringLiteral("ftp"), QString(), QStringLiteral("FTP.ini"), true);
-    EXPECT_EQ(preview(), QStringLiteral("ftp"));
+    commands.in_brovzer();
+    EXPECT_EQ(readFile(commands.pages().servedFile(accounts)), QByteArray("ftp"))
+        << "only the preview sees the text there";
     context.state.appendShown(QStringLiteral("up"), QString(), QStringLiteral("../x.html"), true);
     EXPECT_EQ(preview(), QStringLiteral("up"));
     EXPECT_EQ(files(temporary()), QStringList{QStringLiteral("wid.html")});
