@@ -26,12 +26,14 @@ frmBR::frmBR(QWidget& owner, PreviewPages& pages) : QWidget(&owner, Qt::Window),
     WBR->setObjectName(QStringLiteral("WBR"));
     layout->addWidget(WBR);
     WBR->setNavigationCheck(&frmBR::WBR_BeforeNavigate2);
+    WBR->setPageSource([&pages](const QString& path) { return pages.servedFile(path); });
+    WBR->setWebAllowed(true);
     connect(WBR, &Browser::windowCloseRequested, this, &QWidget::close);
 }
 
 void frmBR::openHTML(const QString& target)
 {
-    if (!QFileInfo(target).isFile()) {
+    if (!QFileInfo(m_pages.servedFile(target)).isFile()) {
         close();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
-// The preview window: one browser, WBR, filling it. It shows the page file it is given and,
+// The preview window: one browser, WBR, filling it. It shows the page it is given, each
+// page from the file the preview's pages serve it from, lets the pages reach the web, and,
 // when it closes (through its frame, or because the page closed its own window by script),
 // the preview's temporary pages are deleted and the window goes; the next preview makes a
 // new one.
@@ -19,8 +20,8 @@ public:
     // A window of its own, owned by owner (it stays over it and goes with it).
     frmBR(QWidget& owner, PreviewPages& pages);
 
-    // Shows the page file at target, a full path. A file that is not there closes the window
-    // at once, showing nothing.
+    // Shows the page at target, a full path. A page with no file to serve it closes the
+    // window at once, showing nothing.
     void openHTML(const QString& target);
 
     // Before each navigation of WBR: the file an address names is compared with the program

@@ -12,9 +12,12 @@
 namespace {
 
 const QString kTemporaryPage = QStringLiteral("wid.html");
-// Frameset pages get a folder of their own, so that no frame's title meets the temporary
-// page's name.
+// Frameset pages made outside a project get a folder of their own, so that no frame's title
+// meets the temporary page's name.
 const QString kFramesetFolder = QStringLiteral("frameset");
+// The copies of texts shown at places outside the private folder, each under its place's
+// full path.
+const QString kCopiesFolder = QStringLiteral("places");
 
 // A name that stays in the folder it is joined to: no folder part, not "." or "..".
 bool isPlainFileName(const QString& name)
@@ -24,15 +27,9 @@ bool isPlainFileName(const QString& name)
            !name.contains(QChar(0));
 }
 
-QByteArray fileBytes(const QString& path)
+bool isInside(const QString& path, const QString& folder)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool isTemporary(PreviewPlan::Page page)
-{
-    return page == PreviewPlan::Page::Temporary || page == PreviewPlan::Page::Frameset;
+    return cleanFilePath(path).startsWith(cleanFilePath(folder) + QLatin1Char('/'));
 }
 
 } // namespace
@@ -52,11 +49,11 @@ std::optional<PreviewPlan> PreviewPages::plan(const PreviewRequest& request) con
         return std::nullopt;
     const ColectionMain& docs = request.docs;
     if (request.docIndex >= 0 && request.docIndex < docs.Count()) {
+        if (m_values.FrameSetOn && docs.Item(request.docIndex).FrameSet == 1)
+            return framesetPlan(request);
         if (docs.WEBopened()) {
             if (auto plan = projectPlan(request))
                 return plan;
-        } else if (m_values.FrameSetOn && docs.Item(request.docIndex).FrameSet == 1) {
-            return framesetPlan(request);
         }
     }
     return temporaryPlan(request.editorText);
@@ -81,59 +78,46 @@ std::optional<PreviewPlan> PreviewPages::projectPlan(const PreviewRequest& reque
     if (docs.WEBpath().isEmpty() || !isPlainFileName(item.FileTitle))
         return std::nullopt;
     const QString path = joinPath(docs.WEBpath(), item.FileTitle);
-    if (!mayWriteProjectPage(path, item, docs))
-        return std::nullopt;
     plan.page = PreviewPlan::Page::ProjectPage;
     plan.storeEditorText = true;
     plan.files.append({path, request.editorText});
     plan.target = path;
-    plan.document = &item;
     return plan;
-}
-
-bool PreviewPages::mayWriteProjectPage(const QString& path, const Ithem& document,
-                                       const ColectionMain& docs) const
-{
-    const QString identity = fileIdentity(path);
-    for (qint16 i = 0; i < docs.Count(); ++i) {
-        const QString& file = docs.Item(i).filepath;
-        if (!file.isEmpty() && fileIdentity(file) == identity)
-            return false;
-    }
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return true;
-    // Only a page this preview wrote for this document, and left as it was, is replaced.
-    const auto written = m_projectPages.constFind(cleanFilePath(path));
-    return written != m_projectPages.cend() && written->document == &document && info.isFile() &&
-           !info.isSymLink() && fileBytes(path) == written->bytes;
 }
 
 PreviewPlan PreviewPages::framesetPlan(const PreviewRequest& request) const
 {
     const ColectionMain& docs = request.docs;
-    const QString folder = joinPath(temporaryFolder(), kFramesetFolder);
+    const Ithem& shown = docs.Item(request.docIndex);
+    // The frameset page stands at its own file, else in the project folder under its title,
+    // else in a folder of the private one; a title that would leave the folder gives it the
+    // temporary page's name there.
+    QString page;
+    if (shown.saved)
+        page = shown.filepath;
+    else if (docs.WEBopened() && !docs.WEBpath().isEmpty() && isPlainFileName(shown.FileTitle))
+        page = joinPath(docs.WEBpath(), shown.FileTitle);
+    else
+        page = joinPath(joinPath(temporaryFolder(), kFramesetFolder),
+                        isPlainFileName(shown.FileTitle) ? shown.FileTitle : kTemporaryPage);
+    const QString folder = QFileInfo(page).path();
+
     PreviewPlan plan;
     plan.page = PreviewPlan::Page::Frameset;
     plan.storeEditorText = true;
-    QSet<QString> names;
-    const auto add = [&](const QString& name, const QString& text) {
-        if (!names.contains(name)) {
-            names.insert(name);
-            plan.files.append({joinPath(folder, name), text});
-        }
-    };
-    // The page shown comes first and keeps its name against any frame of the same title; a
-    // title that would leave the folder gives it the temporary page's name instead.
-    const QString& title = docs.Item(request.docIndex).FileTitle;
-    add(isPlainFileName(title) ? title : kTemporaryPage, request.editorText);
+    plan.files.append({page, request.editorText});
+    plan.target = page;
+    // The other frameset and frame pages beside it; the page shown keeps its name against any
+    // frame of the same title.
+    QSet<QString> names{QFileInfo(page).fileName()};
     for (qint16 i = 0; i < docs.Count(); ++i) {
         const Ithem& item = docs.Item(i);
         if (i != request.docIndex && item.FrameSet != 0 && !item.NoText &&
-            isPlainFileName(item.FileTitle))
-            add(item.FileTitle, item.Value);
+            isPlainFileName(item.FileTitle) && !names.contains(item.FileTitle)) {
+            names.insert(item.FileTitle);
+            plan.files.append({joinPath(folder, item.FileTitle), item.Value});
+        }
     }
-    plan.target = plan.files.first().path;
     return plan;
 }
 
@@ -146,26 +130,32 @@ PreviewPlan PreviewPages::temporaryPlan(const QString& text) const
     return plan;
 }
 
+QString PreviewPages::copyPath(const QString& path) const
+{
+    if (isInside(path, temporaryFolder()))
+        return path;
+    return joinPath(temporaryFolder(), kCopiesFolder) + cleanFilePath(path);
+}
+
 bool PreviewPages::write(const PreviewPlan& plan, QString* error)
 {
-    const bool temporary = isTemporary(plan.page);
-    if (temporary && !m_folder.isValid()) {
+    if (!m_folder.isValid()) {
         if (error)
             *error = m_folder.errorString();
         return false;
     }
+    QHash<QString, QString> copies;
     for (const PreviewFile& file : plan.files) {
-        const QByteArray bytes = textToBytes(file.text);
-        if (temporary)
-            QDir().mkpath(QFileInfo(file.path).path());
-        if (!writeWholeFile(file.path, bytes, error))
+        const QString copy = copyPath(file.path);
+        QDir().mkpath(QFileInfo(copy).path());
+        if (!writeWholeFile(copy, textToBytes(file.text), error))
             return false;
-        if (temporary)
-            m_temporaryPages.insert(file.path);
-        else if (plan.page == PreviewPlan::Page::ProjectPage)
-            m_projectPages.insert(cleanFilePath(file.path), {plan.document, bytes});
+        m_written.insert(copy);
+        if (copy != file.path)
+            copies.insert(cleanFilePath(file.path), copy);
     }
-    m_values.brovzerKeep = !temporary;
+    m_copies = copies;
+    m_values.brovzerKeep = plan.page == PreviewPlan::Page::DocumentFile && plan.files.isEmpty();
     if (plan.page == PreviewPlan::Page::Frameset) {
         m_values.brovzerFiles.clear();
         for (const PreviewFile& file : plan.files)
@@ -174,10 +164,16 @@ bool PreviewPages::write(const PreviewPlan& plan, QString* error)
     return true;
 }
 
+QString PreviewPages::servedFile(const QString& path) const
+{
+    return m_copies.value(cleanFilePath(path), path);
+}
+
 void PreviewPages::previewClosed()
 {
-    for (const QString& page : std::as_const(m_temporaryPages))
-        QFile::remove(page);
-    m_temporaryPages.clear();
+    for (const QString& file : std::as_const(m_written))
+        QFile::remove(file);
+    m_written.clear();
+    m_copies.clear();
     m_values.brovzerKeep = false;
 }

@@ -1,15 +1,18 @@
 #pragma once
 
-// The page files of the browser preview: which files a preview writes, where, and which page
-// it opens; then the writing, and the deleting when the preview closes.
-// - Temporary pages (the editor's text, the pages of a frameset) go into a private folder of
-//   the run, never into the program folder, whatever a document is titled; the close deletes
-//   exactly the temporary pages written since the preview opened.
-// - With a project open, a document is shown from its own file (replaced whole when the
-//   document is changed), or, before it has one, from a page in the project folder under its
-//   title, so that its links into the project work. Such a page is written only where no
-//   file is in the way except one the preview wrote for that same document; otherwise the
-//   document is shown through the temporary page. These files stay when the preview closes.
+// The page files of the browser preview: which pages a preview shows, where, and which one it
+// opens; then the writing, and the deleting when the preview closes.
+// - Every text the preview shows is written into a private folder of the run, never into the
+//   program folder or a folder of the user's, whatever a document is titled; the close
+//   deletes exactly the files written since the preview opened.
+// - A text is shown at its place: the temporary page (the text of a document outside a
+//   project) in the private folder; a project document or a frameset page with a file at
+//   that file; an unsaved project document in the project folder under its title; an unsaved
+//   frameset page outside a project in a folder of the private one; the frame pages beside
+//   their frameset page. A place outside the private folder is served from the text's copy
+//   in it while the preview is open (servedFile), so that relative links from there work and
+//   nothing the user did not save reaches the folder.
+// - An unchanged project document with a file is shown from that file itself.
 
 #include "core/collection.h"
 
@@ -40,7 +43,7 @@ struct PreviewRequest
 
 struct PreviewFile
 {
-    QString path;
+    QString path; // where the preview shows the text, a full path
     QString text; // byte text, written one byte per character
 };
 
@@ -48,9 +51,9 @@ struct PreviewPlan
 {
     enum class Page {
         Temporary,    // the editor's text as the temporary page
-        Frameset,     // the frameset and frame documents as temporary pages
-        DocumentFile, // the current document's own file, rewritten first when it is changed
-        ProjectPage,  // a page in the project folder for a document that has no file yet
+        Frameset,     // the frameset page with its frame pages beside it
+        DocumentFile, // the current document at its own file
+        ProjectPage,  // a project document without a file, at its place in the project folder
     };
     Page page = Page::Temporary;
     // The current document takes the editor's text (the store step) before the files are
@@ -58,8 +61,6 @@ struct PreviewPlan
     bool storeEditorText = false;
     QList<PreviewFile> files; // written in this order
     QString target;           // the page the preview opens, a full path
-    // The document a project page is written for (compared, never read).
-    const Ithem* document = nullptr;
 };
 
 class PreviewPages
@@ -75,9 +76,13 @@ public:
     // Nothing when the editor's text is empty.
     std::optional<PreviewPlan> plan(const PreviewRequest& request) const;
     // Writes the plan's files (each whole and atomically) and takes its values. False, with
-    // the reason, when a file could not be written: the preview then opens nothing.
+    // the reason, when a file could not be written: the preview then opens nothing, and the
+    // pages shown so far stay as they were.
     bool write(const PreviewPlan& plan, QString* error = nullptr);
-    // The preview closed: the temporary pages written since it opened are deleted.
+    // The file whose bytes the preview shows at a full path: the copy of the text the last
+    // plan shows there, else the path itself.
+    QString servedFile(const QString& path) const;
+    // The preview closed: the files written since it opened are deleted.
     void previewClosed();
 
     // The run's private folder of temporary pages; "" when it could not be made.
@@ -87,17 +92,11 @@ private:
     std::optional<PreviewPlan> projectPlan(const PreviewRequest& request) const;
     PreviewPlan framesetPlan(const PreviewRequest& request) const;
     PreviewPlan temporaryPlan(const QString& text) const;
-    bool mayWriteProjectPage(const QString& path, const Ithem& document,
-                             const ColectionMain& docs) const;
-
-    struct ProjectPage
-    {
-        const Ithem* document;
-        QByteArray bytes;
-    };
+    // Where the text shown at path is written.
+    QString copyPath(const QString& path) const;
 
     QTemporaryDir m_folder;
     PreviewValues m_values;
-    QSet<QString> m_temporaryPages;             // written since the preview opened
-    QHash<QString, ProjectPage> m_projectPages; // by clean path, for the whole run
+    QSet<QString> m_written;          // since the preview opened
+    QHash<QString, QString> m_copies; // the last plan's: by clean place, the file written
 };

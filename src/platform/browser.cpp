@@ -1,11 +1,13 @@
 #include "platform/browser.h"
 
+#include "platform/casefold.h"
 #include "platform/filenames.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
+#include <QSet>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
@@ -49,12 +51,26 @@ bool declaresCharacterSet(const QByteArray& head)
     return lower.left(end < 0 ? lower.size() : end).contains("encoding");
 }
 
+// The extensions of the program's web pages, the server pages among them: whatever the
+// system's type database makes of them (PHP source, a sound for .stm, or nothing known), the
+// preview shows them as the pages they are.
+bool hasPageExtension(const QString& path)
+{
+    static const QSet<QString> kPages = {
+        QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("shtml"),
+        QStringLiteral("shtm"), QStringLiteral("stm"), QStringLiteral("htw"),
+        QStringLiteral("htx"),  QStringLiteral("htt"), QStringLiteral("hpf"),
+        QStringLiteral("hta"),  QStringLiteral("asp"), QStringLiteral("php"),
+        QStringLiteral("php3")};
+    return kPages.contains(CaseFold::toLower(QFileInfo(path).suffix()));
+}
+
 // The content type a local file is served with: HTML that declares no character set, and
 // plain text, are Windows-1252.
 QByteArray contentTypeOf(const QString& path, const QByteArray& head)
 {
     const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension);
-    const bool page = type.inherits(QStringLiteral("text/html"));
+    const bool page = hasPageExtension(path) || type.inherits(QStringLiteral("text/html"));
     const bool plainText = type.name() == QLatin1String("text/plain");
     QByteArray contentType = page ? QByteArrayLiteral("text/html") : type.name().toLatin1();
     if ((page && !declaresCharacterSet(head)) || plainText)
@@ -62,22 +78,42 @@ QByteArray contentTypeOf(const QString& path, const QByteArray& head)
     return contentType;
 }
 
-// Serves the local scheme's addresses from the file system.
+// The full path a file or local-page address names, whether or not a file is there; "" for
+// other addresses, and for names that a NUL would cut short at the file system or that would
+// depend on the process's current folder.
+QString localPathOf(const QUrl& address)
+{
+    QString path;
+    if (address.isLocalFile())
+        path = address.toLocalFile();
+    else if (address.scheme() == QLatin1String(kScheme))
+        path = fileNameFromBytes(
+            QByteArray::fromPercentEncoding(address.path(QUrl::FullyEncoded).toLatin1()));
+    return !path.contains(QChar(0)) && QFileInfo(path).isAbsolute() ? path : QString();
+}
+
+// Serves the local scheme's addresses from the files their source names.
 class LocalPages : public QWebEngineUrlSchemeHandler
 {
 public:
-    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+    LocalPages(const Browser::PageSource& source, QObject* parent)
+        : QWebEngineUrlSchemeHandler(parent), m_source(source)
+    {}
 
     void requestStarted(QWebEngineUrlRequestJob* job) override
     {
-        const QString path = Browser::existingFileOf(job->requestUrl());
+        const QString path = localPathOf(job->requestUrl());
+        const QString served = m_source && !path.isEmpty() ? m_source(path) : path;
         auto* file = new QFile(job); // the job owns the file it reads from
-        if (path.isEmpty() || !openForReading(*file, path)) {
+        if (!fileFacts(served).isFile || !openForReading(*file, served)) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
         job->reply(contentTypeOf(path, file->peek(kHeadBytes)), file);
     }
+
+private:
+    const Browser::PageSource& m_source;
 };
 
 class CheckedPage : public QWebEnginePage
@@ -133,7 +169,11 @@ QWebEngineView* Browser::view()
     // Off the record: the preview leaves no cache, cookies or history on disk.
     auto* profile = new QWebEngineProfile(this);
     profile->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
-    profile->installUrlSchemeHandler(kScheme, new LocalPages(profile));
+    // When allowed, local pages reach the web; web pages never reach local ones (the
+    // scheme's flags).
+    profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
+                                      m_webAllowed);
+    profile->installUrlSchemeHandler(kScheme, new LocalPages(m_source, profile));
 
     m_view = new QWebEngineView(this);
     auto* page = new CheckedPage(profile, m_check, m_view);
@@ -159,6 +199,16 @@ void Browser::setNavigationCheck(NavigationCheck check)
     m_check = std::move(check);
 }
 
+void Browser::setPageSource(PageSource source)
+{
+    m_source = std::move(source);
+}
+
+void Browser::setWebAllowed(bool allowed)
+{
+    m_webAllowed = allowed;
+}
+
 void Browser::runScript(const QString& script, const std::function<void(const QVariant&)>& result)
 {
     if (!m_view) {
@@ -170,12 +220,6 @@ void Browser::runScript(const QString& script, const std::function<void(const QV
 
 QString Browser::existingFileOf(const QUrl& address)
 {
-    QString path;
-    if (address.isLocalFile())
-        path = address.toLocalFile();
-    else if (address.scheme() == QLatin1String(kScheme))
-        path = fileNameFromBytes(
-            QByteArray::fromPercentEncoding(address.path(QUrl::FullyEncoded).toLatin1()));
-    // A relative name would depend on the process's current folder.
-    return QFileInfo(path).isAbsolute() && fileFacts(path).isFile ? path : QString();
+    const QString path = localPathOf(address);
+    return fileFacts(path).isFile ? path : QString();
 }

@@ -3,8 +3,10 @@
 // The embedded web browser that previews local pages. Pages are loaded through a local
 // scheme of the program's own rather than as file addresses, so that a page declaring no
 // character set is read as Windows-1252, as the program's 8-bit texts are shown, and not
-// as whatever the engine's guess makes of its bytes (it reads 8-bit Georgian as Cyrillic).
-// Links between local pages, frames and scripts work as with file addresses.
+// as whatever the engine's guess makes of its bytes (it reads 8-bit Georgian as Cyrillic),
+// and so that every extension of a web page (.php, .asp, .shtml, ...) is shown as a page.
+// Links between local pages, frames and scripts work as with file addresses. Web pages
+// never reach the local scheme.
 
 #include <QUrl>
 #include <QVariant>
@@ -31,6 +33,16 @@ public:
     // Loads a local file (a full path). A missing file shows the engine's error page.
     void navigate(const QString& path);
 
+    // Which file serves a local page: given the full path an address names, the file whose
+    // bytes are shown there ("" for none). Without it each address serves its own file. The
+    // page's type follows the address's name.
+    using PageSource = std::function<QString(const QString& path)>;
+    void setPageSource(PageSource source);
+
+    // Whether local pages may reach the web: follow links to it and show its pictures.
+    // Off until turned on; set it before the first navigation.
+    void setWebAllowed(bool allowed);
+
     // Asked before the page or one of its frames loads an address; false cancels the load.
     // Without a check every address loads. Script addresses ("javascript:") run without it.
     using NavigationCheck = std::function<bool(const QUrl& address)>;
@@ -55,4 +67,6 @@ private:
 
     QWebEngineView* m_view = nullptr;
     NavigationCheck m_check;
+    PageSource m_source;
+    bool m_webAllowed = false;
 };

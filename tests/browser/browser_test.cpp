@@ -147,3 +147,15 @@ TEST_F(BrowserPreview, TheNavigationCheckSeesEveryAddressAndNoAddressUpsetsTheFi
           QUrl(QStringLiteral("kelmora-page:browser_tests"))})
         EXPECT_EQ(Browser::existingFileOf(address), QString()) << address.toString().toStdString();
 }
+
+TEST_F(BrowserPreview, EveryKindOfWebPageIsShownAsAPage)
+{
+    for (const char* name :
+         {"a.shtml", "a.STM", "a.php", "a.php3", "a.asp", "a.shtm", "a.htx", "a.hta", "a.htm"}) {
+        const QString page = folders.root() + QLatin1Char('/') + QLatin1String(name);
+        writeFile(page, QByteArray("<TITLE>") + name + "</TITLE><P>\xE0</P>");
+        ASSERT_TRUE(navigated(page)) << name;
+        EXPECT_EQ(text("document.title"), QLatin1String(name));
+        EXPECT_EQ(text("document.body.innerText"), QStringLiteral("\u00E0")) << name;
+    }
+}

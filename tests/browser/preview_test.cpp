@@ -3,21 +3,88 @@
 
 #include "browserfixture.h"
 
+#include "design/framesetdocuments.h"
+#include "design/framesetpages.h"
 #include "documents/frmbr.h"
 #include "documents/previewcommands.h"
 #include "support/fakecontext.h"
 #include "support/testfolders.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// A web server on 127.0.0.1: each request gets what was put at its path, or 404.
+class LocalWebServer
+{
+public:
+    LocalWebServer()
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead,
+                                 [this, socket] { answer(socket); });
+                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+    }
+    void put(const QByteArray& path, const QByteArray& type, const QByteArray& body)
+    {
+        m_files.insert(path, {type, body});
+    }
+    QString address(const char* path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2")
+            .arg(m_server.serverPort())
+            .arg(QLatin1String(path));
+    }
+
+private:
+    void answer(QTcpSocket* socket)
+    {
+        QByteArray& request = m_requests[socket];
+        request += socket->readAll();
+        if (!request.contains("\r\n\r\n"))
+            return;
+        const QByteArray path = request.split(' ').value(1);
+        const auto file = m_files.constFind(path);
+        const bool found = file != m_files.cend();
+        const QByteArray body = found ? file->second : QByteArray();
+        socket->write((found ? "HTTP/1.1 200 OK\r\nContent-Type: " + file->first
+                             : QByteArray("HTTP/1.1 404 Not Found")) +
+                      "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                      "\r\nConnection: close\r\n\r\n" + body);
+        socket->disconnectFromHost();
+        m_requests.remove(socket);
+    }
+
+    QTcpServer m_server;
+    QHash<QByteArray, std::pair<QByteArray, QByteArray>> m_files;
+    QHash<QTcpSocket*, QByteArray> m_requests;
+};
+
+QByteArray pictureBytes()
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
 
 class PreviewCommand : public testing::Test
 {
@@ -25,16 +92,27 @@ protected:
     PreviewCommand() { context.parts.preview = &commands; }
 
     frmBR* window() { return context.frame.findChild<frmBR*>(); }
+    Browser* browser()
+    {
+        return window() ? window()->findChild<Browser*>(QStringLiteral("WBR")) : nullptr;
+    }
     // in_brovzer; then the text the preview shows once its page loaded ("" when none did).
     QString preview()
     {
         commands.in_brovzer();
-        Browser* browser =
-            window() ? window()->findChild<Browser*>(QStringLiteral("WBR")) : nullptr;
-        QSignalSpy finished(browser, &Browser::loadFinished);
-        if (!browser || !finished.wait(10000) || !finished.first().first().toBool())
+        QSignalSpy finished(browser(), &Browser::loadFinished);
+        if (!browser() || !finished.wait(10000) || !finished.first().first().toBool())
             return QString();
-        return evaluate(QStringLiteral("document.body.innerText"), *browser).toString();
+        return shown("document.body.innerText").toString();
+    }
+    // The value of a script in the page the preview shows.
+    QVariant shown(const char* script) { return evaluate(QLatin1String(script), *browser()); }
+    // Clicks the element with the id in the page the preview shows.
+    void click(const char* id)
+    {
+        browser()->runScript(
+            QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)),
+            [](const QVariant&) {});
     }
     // Closes the preview as its frame does; true when the window went.
     bool closePreview()
@@ -46,6 +124,19 @@ protected:
         return closing.isNull();
     }
     QStringList files(const QString& folder) { return QDir(folder).entryList(QDir::Files); }
+    // Opens a project in the folder "site" with its saved page index.html shown; gives the
+    // folder.
+    QString openProject()
+    {
+        const QString site = folders.root() + QStringLiteral("/site");
+        QDir().mkpath(site);
+        context.state.recordProject(site + QLatin1Char('/'), QStringLiteral("site.WEB"));
+        writeFile(site + QStringLiteral("/index.html"), "<P>as saved</P>");
+        context.state.appendShown(QStringLiteral("<P>as saved</P>"),
+                                  site + QStringLiteral("/index.html"),
+                                  QStringLiteral("index.html"), false);
+        return site;
+    }
     QString temporary() { return commands.pages().temporaryFolder(); }
 
     TestFolders folders;
@@ -87,14 +178,8 @@ TEST_F(PreviewCommand, APageClosingItsWindowByScriptClosesThePreviewAlsoAfterNav
                                        "<A id=close href=\"javascript:window.close()\">x</A>")
                             .arg(docPath));
     ASSERT_EQ(preview(), QStringLiteral("docx"));
-    Browser& browser = *window()->findChild<Browser*>();
-    const auto click = [&](const char* id) {
-        browser.runScript(
-            QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)),
-            [](const QVariant&) {});
-    };
     for (int step = 0; step < 4; ++step)
-        ASSERT_TRUE(loaded([&] { click("next"); }, browser)) << step;
+        ASSERT_TRUE(loaded([&] { click("next"); }, *browser())) << step;
 
     QSignalSpy destroyed(window(), &QObject::destroyed);
     click("close");
@@ -103,37 +188,81 @@ TEST_F(PreviewCommand, APageClosingItsWindowByScriptClosesThePreviewAlsoAfterNav
     EXPECT_EQ(readFile(docPath), docBytes);
 }
 
-TEST_F(PreviewCommand, ProjectDocumentsAreShownFromTheirOwnFilesWhichTheCloseKeeps)
+TEST_F(PreviewCommand, ProjectDocumentsAreShownAtTheirPlacesAndOnlySavedTextsAreInTheProject)
 {
-    const QString site = folders.root() + QStringLiteral("/site");
-    QDir().mkpath(site);
-    context.state.recordProject(site + QLatin1Char('/'), QStringLiteral("site.WEB"));
+    const QString site = openProject();
     const QString index = site + QStringLiteral("/index.html");
-    writeFile(index, "<P>as saved</P>");
-    context.state.appendShown(QStringLiteral("<P>as saved</P>"), index,
-                              QStringLiteral("index.html"), false);
     EXPECT_EQ(preview(), QStringLiteral("as saved"));
     EXPECT_EQ(files(temporary()), QStringList()) << "nothing written";
 
-    // A changed document: its file takes the editor's text, and it stays changed.
+    // A changed document is shown with the editor's text at its file, which keeps what was
+    // saved; a document without a file, under its title in the project folder. Links from
+    // either reach the project's files.
     const QString changed = site + QStringLiteral("/changed.html");
     writeFile(changed, "<P>old</P>");
     context.state.appendShown(QStringLiteral("<P>old</P>"), changed, QStringLiteral("changed.html"),
                               true);
-    context.T1->setText(QStringLiteral("<P>edited \xE0</P>"));
-    EXPECT_EQ(preview(), QStringLiteral("edited \u00E0"));
-    EXPECT_EQ(readFile(changed), QByteArray("<P>edited \xE0</P>"));
+    context.T1->setText(QStringLiteral("edited \xE0<A id=index href=index.html>!</A>"));
+    EXPECT_EQ(preview(), QStringLiteral("edited \u00E0!"));
+    EXPECT_EQ(readFile(changed), QByteArray("<P>old</P>"));
+    EXPECT_EQ(context.state.Docs().Item(1).Value,
+              QStringLiteral("edited \xE0<A id=index href=index.html>!</A>"));
     EXPECT_EQ(context.state.Docs().Item(1).Changed, -1);
-
-    // A document without a file: a page under its title in the project folder.
-    context.state.appendShown(QStringLiteral("<P>new</P>"), QString(), QStringLiteral("new.html"),
-                              true);
-    EXPECT_EQ(preview(), QStringLiteral("new"));
+    context.state.appendShown(QStringLiteral("new<A id=index href=index.html>!</A>"), QString(),
+                              QStringLiteral("new.html"), true);
+    EXPECT_EQ(preview(), QStringLiteral("new!"));
+    ASSERT_TRUE(loaded([&] { click("index"); }, *browser()));
+    EXPECT_EQ(shown("document.body.innerText"), QStringLiteral("as saved"));
     ASSERT_TRUE(closePreview());
-    EXPECT_EQ(files(site), QStringList({QStringLiteral("changed.html"),
-                                        QStringLiteral("index.html"), QStringLiteral("new.html")}));
-    EXPECT_EQ(readFile(site + QStringLiteral("/new.html")), QByteArray("<P>new</P>"));
+    EXPECT_EQ(files(site),
+              QStringList({QStringLiteral("changed.html"), QStringLiteral("index.html")}));
     EXPECT_EQ(readFile(index), QByteArray("<P>as saved</P>"));
+    EXPECT_EQ(filesUnder(temporary()), (QMap<QString, QByteArray>()));
+}
+
+TEST_F(PreviewCommand, AFramesetMadeInAProjectShowsEveryFrameBesideItWritingNothingThere)
+{
+    const QString site = openProject();
+    context.parts.previewValues = &commands.pages().values();
+    FramesetDesign design;
+    const qint16 preset = applyPreset(design, 0);
+    ASSERT_TRUE(placeFramesetPages(context, BuildFramesetPages(design, preset, QString())));
+    const QMap<QString, QByteArray> project = filesUnder(site);
+
+    preview();
+    QStringList places, titles;
+    for (int frame = 1; frame <= 3; ++frame) {
+        places << site + QStringLiteral("/Page%1.HTML").arg(frame);
+        titles << QStringLiteral("Page %1").arg(frame);
+    }
+    EXPECT_EQ(shown("location.pathname").toString(), site + QStringLiteral("/Frames.HTML"));
+    EXPECT_EQ(shown("Array.from(window.frames, f => f.location.pathname)").toStringList(), places);
+    EXPECT_EQ(shown("Array.from(window.frames, f => f.document.title)").toStringList(), titles);
+    EXPECT_EQ(filesUnder(site), project) << "nothing the user did not save";
+    ASSERT_TRUE(closePreview());
+    EXPECT_EQ(filesUnder(site), project);
+    EXPECT_EQ(filesUnder(temporary()), (QMap<QString, QByteArray>()));
+}
+
+TEST_F(PreviewCommand, PagesReachTheWebWhileWebPagesNeverReachLocalFiles)
+{
+    LocalWebServer web;
+    const QByteArray picture = pictureBytes();
+    const QString local = folders.root() + QStringLiteral("/local.png");
+    writeFile(local, picture);
+    web.put("/sky.png", "image/png", picture);
+    web.put("/page.html", "text/html",
+            "<TITLE>web</TITLE><IMG id=local src=\"kelmora-page:" + local.toUtf8() + "\">");
+    context.T1->setText(QStringLiteral("<IMG id=web src=\"%1\"><IMG id=local src=\"%2\">"
+                                       "<A id=out href=\"%3\">out</A>")
+                            .arg(web.address("/sky.png"), local, web.address("/page.html")));
+    ASSERT_EQ(preview(), QStringLiteral("out"));
+    EXPECT_EQ(shown("document.getElementById('web').naturalWidth").toInt(), 8);
+    EXPECT_EQ(shown("document.getElementById('local').naturalWidth").toInt(), 8);
+
+    ASSERT_TRUE(loaded([&] { click("out"); }, *browser()));
+    EXPECT_EQ(shown("document.title").toString(), QStringLiteral("web"));
+    EXPECT_EQ(shown("document.getElementById('local').naturalWidth").toInt(), 0);
 }
 
 TEST_F(PreviewCommand, TitlesNamingTheProgramsFilesOrLeavingTheFolderTouchNothingOutside)
@@ -143,7 +272,9 @@ TEST_F(PreviewCommand, TitlesNamingTheProgramsFilesOrLeavingTheFolderTouchNothin
     context.state.recordProject(folders.programFolder() + QLatin1Char('/'),
                                 QStringLiteral("site.WEB"));
     context.state.appendShown(QStringLiteral("ftp"), QString(), QStringLiteral("FTP.ini"), true);
-    EXPECT_EQ(preview(), QStringLiteral("ftp"));
+    commands.in_brovzer();
+    EXPECT_EQ(readFile(commands.pages().servedFile(accounts)), QByteArray("ftp"))
+        << "only the preview sees the text there";
     context.state.appendShown(QStringLiteral("up"), QString(), QStringLiteral("../x.html"), true);
     EXPECT_EQ(preview(), QStringLiteral("up"));
     EXPECT_EQ(files(temporary()), QStringList{QStringLiteral("wid.html")});

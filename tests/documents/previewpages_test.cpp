@@ -4,7 +4,6 @@
 #include "testdocuments.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -14,19 +13,6 @@
 using Page = PreviewPlan::Page;
 
 namespace {
-
-// Every file under a folder with its bytes: what a preview must leave as it was.
-QMap<QString, QByteArray> filesUnder(const QString& folder)
-{
-    QMap<QString, QByteArray> files;
-    for (QDirIterator it(folder, QDir::Files | QDir::System | QDir::Hidden,
-                         QDirIterator::Subdirectories);
-         it.hasNext();) {
-        const QString path = it.next();
-        files.insert(path, readFile(path));
-    }
-    return files;
-}
 
 class Preview : public testing::Test
 {
@@ -87,7 +73,7 @@ TEST_F(Preview, TypedTextGoesByteForByteIntoThePrivateFolderAndOnlyUntilTheClose
               QStringList{folders.path(QStringLiteral("FTP.ini"))});
 }
 
-TEST_F(Preview, AProjectDocumentWithAFileIsShownFromItRewrittenWholeAndKept)
+TEST_F(Preview, AProjectDocumentWithAFileIsShownAtItAndTheFileKeepsWhatWasSaved)
 {
     openProject();
     const QString path = site + QStringLiteral("/index.html");
@@ -99,18 +85,25 @@ TEST_F(Preview, AProjectDocumentWithAFileIsShownFromItRewrittenWholeAndKept)
     EXPECT_TRUE(plan.files.isEmpty());
     EXPECT_FALSE(plan.storeEditorText);
     EXPECT_TRUE(pages.values().brovzerKeep);
+    EXPECT_EQ(pages.servedFile(path), path);
 
     docs.Item(0).Changed = -1;
     plan = preview(0, QStringLiteral("typed \xE0\r\n"));
+    EXPECT_EQ(plan.target, path);
     EXPECT_TRUE(plan.storeEditorText) << "the document takes the text it is shown with";
-    EXPECT_EQ(readFile(path), QByteArray("typed \xE0\r\n"));
-
-    // The temporary page shown next, with no document current, still goes at the close.
-    const PreviewPlan typed = preview(-1, QStringLiteral("typed"));
     EXPECT_FALSE(pages.values().brovzerKeep);
+    EXPECT_TRUE(pages.servedFile(path).startsWith(pages.temporaryFolder()));
+    EXPECT_EQ(readFile(pages.servedFile(path)), QByteArray("typed \xE0\r\n"));
+    EXPECT_EQ(readFile(path), QByteArray("saved"));
+
+    // The temporary page shown next, with no document current, shows the file again; the
+    // close deletes both pages.
+    const PreviewPlan typed = preview(-1, QStringLiteral("typed"));
+    EXPECT_EQ(pages.servedFile(path), path);
     pages.previewClosed();
     EXPECT_FALSE(QFileInfo::exists(typed.target));
-    EXPECT_EQ(readFile(path), QByteArray("typed \xE0\r\n"));
+    EXPECT_TRUE(filesUnder(pages.temporaryFolder()).isEmpty());
+    EXPECT_EQ(readFile(path), QByteArray("saved"));
 
     docs.Item(0).Changed = 0;
     QFile::remove(path);
@@ -118,37 +111,34 @@ TEST_F(Preview, AProjectDocumentWithAFileIsShownFromItRewrittenWholeAndKept)
         << "an unchanged document whose file vanished is shown from its text";
 }
 
-TEST_F(Preview, AnUnsavedProjectDocumentGetsAPageInTheProjectOnlyWhereNothingIsInTheWay)
+TEST_F(Preview, AnUnsavedProjectDocumentIsShownUnderItsTitleInTheProjectWritingNothingThere)
 {
     openProject();
-    const QString page = site + QStringLiteral("/new.html");
-    addDocument(docs, QStringLiteral("new.html"), QString());
-    PreviewPlan plan = preview(0, QStringLiteral("one"));
-    EXPECT_EQ(plan.page, Page::ProjectPage);
-    EXPECT_EQ(plan.target, page);
-    EXPECT_TRUE(plan.storeEditorText);
-    EXPECT_EQ(preview(0, QStringLiteral("two")).page, Page::ProjectPage) << "its own page";
-    EXPECT_EQ(readFile(page), QByteArray("two"));
-
-    // The same title on another document, or the page changed by someone else: not ours.
-    addDocument(docs, QStringLiteral("new.html"), QString());
-    EXPECT_EQ(preview(1, QStringLiteral("other")).page, Page::Temporary);
-    writeFile(page, "edited elsewhere");
-    EXPECT_EQ(preview(0, QStringLiteral("three")).page, Page::Temporary);
-    EXPECT_EQ(readFile(page), QByteArray("edited elsewhere"));
-
-    // Titles that leave the folder, a file that was there before, a link, another
-    // document's file (even one not yet on disk): the temporary page, nothing else touched.
     writeFile(site + QStringLiteral("/old.html"), "old");
     QFile::link(folders.path(QStringLiteral("props.ini")), site + QStringLiteral("/link.html"));
     addDocument(docs, QStringLiteral("b.html"), QString(), site + QStringLiteral("/b.html"), true);
+    addDocument(docs, QStringLiteral("new.html"), QString());
     const QMap<QString, QByteArray> before = filesUnder(folders.root());
-    for (const char* title : {"../x.html", "/tmp/x.html", "sub/x.html", "..\\x.html", "..", "",
-                              "old.html", "link.html", "b.html"}) {
+
+    // Also over a file that is there, a link, or another document's file: only the preview
+    // sees the text there.
+    for (const char* title : {"new.html", "old.html", "link.html", "b.html"}) {
+        docs.Item(1).FileTitle = QString::fromLatin1(title);
+        const QString page = site + QLatin1Char('/') + QLatin1String(title);
+        const PreviewPlan plan = preview(1, QStringLiteral("text of ") + QLatin1String(title));
+        EXPECT_EQ(plan.page, Page::ProjectPage) << title;
+        EXPECT_EQ(plan.target, page);
+        EXPECT_TRUE(plan.storeEditorText);
+        EXPECT_EQ(readFile(pages.servedFile(page)), QByteArray("text of ") + title);
+    }
+    // Titles that leave the folder: the temporary page.
+    for (const char* title : {"../x.html", "/tmp/x.html", "sub/x.html", "..\\x.html", "..", ""}) {
         docs.Item(1).FileTitle = QString::fromLatin1(title);
         EXPECT_EQ(preview(1, QStringLiteral("x")).page, Page::Temporary) << title;
     }
     EXPECT_EQ(filesUnder(folders.root()), before);
+    pages.previewClosed();
+    EXPECT_TRUE(filesUnder(pages.temporaryFolder()).isEmpty());
 }
 
 TEST_F(Preview, AFramesetPreviewOpensTheCurrentFramesetWithItsFramesBesideIt)
@@ -160,47 +150,59 @@ TEST_F(Preview, AFramesetPreviewOpensTheCurrentFramesetWithItsFramesBesideIt)
     addDocument(docs, QStringLiteral("Other.HTML"), QStringLiteral("F2 old"), {}, true, 1);
     for (const char* title : {"FTP.ini", "../x.html", "/tmp/abs.html", "Other.HTML"})
         addDocument(docs, QString::fromLatin1(title), QStringLiteral("frame"), {}, true, 2);
+    const char* const shown[][2] = {{"Other.HTML", "F2 typed"},
+                                    {"Frames.HTML", "F1"},
+                                    {"Page1.HTML", "P1"},
+                                    {"FTP.ini", "frame"}};
+    const QMap<QString, QByteArray> before = filesUnder(folders.root());
 
-    const PreviewPlan plan = preview(3, QStringLiteral("F2 typed"));
-    EXPECT_EQ(plan.page, Page::Frameset);
-    EXPECT_TRUE(plan.storeEditorText);
-    const QString folder = temporary(QStringLiteral("/frameset/"));
-    EXPECT_EQ(plan.target, folder + QStringLiteral("Other.HTML"));
-    const char* const written[][2] = {{"Other.HTML", "F2 typed"},
-                                      {"Frames.HTML", "F1"},
-                                      {"Page1.HTML", "P1"},
-                                      {"FTP.ini", "frame"}};
-    QStringList paths;
-    for (const auto& [name, text] : written) {
-        paths << folder + QString::fromLatin1(name);
-        EXPECT_EQ(readFile(paths.last()), QByteArray(text)) << name;
+    // Outside a project in the private folder; in one, in the project folder; a frameset page
+    // with a file, beside that file.
+    const QString sub = site + QStringLiteral("/sub/");
+    for (const QString& folder :
+         {temporary(QStringLiteral("/frameset/")), site + QLatin1Char('/'), sub}) {
+        if (folder.startsWith(site))
+            openProject();
+        if (folder == sub) {
+            docs.Item(3).filepath = sub + QStringLiteral("Other.HTML");
+            docs.Item(3).saved = -1;
+        }
+        const PreviewPlan plan = preview(3, QStringLiteral("F2 typed"));
+        EXPECT_EQ(plan.page, Page::Frameset);
+        EXPECT_TRUE(plan.storeEditorText);
+        EXPECT_EQ(plan.target, folder + QStringLiteral("Other.HTML"));
+        QStringList paths;
+        for (const auto& [name, text] : shown) {
+            paths << folder + QString::fromLatin1(name);
+            EXPECT_EQ(readFile(pages.servedFile(paths.last())), QByteArray(text)) << name;
+        }
+        EXPECT_EQ(pages.values().brovzerFiles, paths);
+        EXPECT_EQ(filesUnder(pages.temporaryFolder()).size(), paths.size());
+        EXPECT_EQ(filesUnder(folders.root()), before);
+
+        pages.values().brovzerFiles.clear(); // as the designer does; the close still cleans up
+        pages.previewClosed();
+        EXPECT_TRUE(filesUnder(pages.temporaryFolder()).isEmpty());
     }
-    EXPECT_EQ(pages.values().brovzerFiles, paths);
-    EXPECT_EQ(filesUnder(pages.temporaryFolder()).size(), paths.size());
-    EXPECT_EQ(readFile(folders.path(QStringLiteral("FTP.ini"))), QByteArray("accounts"));
-
-    pages.values().brovzerFiles.clear(); // as the designer does; the close still cleans up
-    pages.previewClosed();
-    EXPECT_TRUE(filesUnder(pages.temporaryFolder()).isEmpty());
 }
 
 TEST_F(Preview, AFileThatCannotBeWrittenOpensNothingAndSaysWhy)
 {
+    // The private folder holds a folder where a page goes, and a file where its copies go.
+    QDir().mkpath(temporary(QStringLiteral("/wid.html")));
+    writeFile(temporary(QStringLiteral("/places")), "in the way");
     openProject();
-    const QString blocker = site + QStringLiteral("/blocker");
-    writeFile(blocker, "keep");
-    addDocument(docs, QStringLiteral("a.html"), QString(), blocker + QStringLiteral("/a.html"),
-                true);
-    docs.setWEBpath(blocker + QLatin1Char('/'));
+    addDocument(docs, QStringLiteral("a.html"), QString(), site + QStringLiteral("/a.html"), true);
     addDocument(docs, QStringLiteral("b.html"), QString());
-    for (qint16 index : {0, 1}) {
+    addDocument(docs, QStringLiteral("c/d"), QString());
+    for (qint16 index : {0, 1, 2}) {
         const auto plan = pages.plan({docs, index, QStringLiteral("text")});
         ASSERT_TRUE(plan);
-        EXPECT_NE(plan->page, Page::Temporary);
         QString error;
         EXPECT_FALSE(pages.write(*plan, &error));
         EXPECT_FALSE(error.isEmpty());
         EXPECT_FALSE(pages.values().brovzerKeep);
     }
-    EXPECT_EQ(readFile(blocker), QByteArray("keep"));
+    EXPECT_EQ(readFile(temporary(QStringLiteral("/places"))), QByteArray("in the way"));
+    EXPECT_FALSE(QFileInfo::exists(site + QStringLiteral("/a.html")));
 }

@@ -1,6 +1,7 @@
 #include "support/testfolders.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -53,4 +54,16 @@ void writeFile(const QString& path, const QByteArray& content)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     ASSERT_EQ(file.write(content), content.size());
+}
+
+QMap<QString, QByteArray> filesUnder(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files | QDir::System | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString path = it.next();
+        files.insert(path, readFile(path));
+    }
+    return files;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -24,3 +25,5 @@ private:
 // A test helper: the whole content of a file, or an empty array when it cannot be read.
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& content);
+// Every file under a folder (hidden ones and those in subfolders too) with its bytes.
+QMap<QString, QByteArray> filesUnder(const QString& folder);
