@@ -216,6 +216,29 @@ TEST_F(ProjectWindows, TheRecentCommandOpensFilesAndProjectsAndSaysWhatIsGone)
     EXPECT_EQ(editorText(), QStringLiteral("A"));
 }
 
+TEST_F(ProjectWindows, AnOpenedFileTheRecentListHoldsOnlyInAnotherFormGoesOnTopOfEveryEntry)
+{
+    const QString opened = file(QStringLiteral("page.html"), "page");
+    // The oldest of forty-five entries, whose other files are gone, holds the path only
+    // inside a longer entry or in another letter case.
+    for (const QString& held :
+         {opened + QStringLiteral(".bak"), path(QStringLiteral("PAGE.html"))}) {
+        QStringList entries;
+        for (int i = 0; i < 44; ++i)
+            entries << path(QStringLiteral("gone%1.html").arg(i));
+        entries << held;
+        const auto listBytes = [](const QStringList& lines) {
+            return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+        };
+        writeFile(recentFilesPath(), listBytes(entries));
+        ScriptedPrompts prompts({opened});
+        commands.opening().mnuOpen_Click();
+        EXPECT_EQ(readFile(recentFilesPath()), listBytes(QStringList{opened} + entries))
+            << held.toStdString();
+        commands.saving().closeAll();
+    }
+}
+
 // --- The file panel ----------------------------------------------------------------------
 
 TEST_F(ProjectWindows, TheFilePanelListsTheFolderAndOpensTheSelectedFile)
