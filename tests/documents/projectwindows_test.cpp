@@ -145,6 +145,38 @@ TEST_F(ProjectWindows, TheWizardAsksBeforeReplacingAndStaysUntilItIsLeft)
     EXPECT_EQ(state().Docs().WEBopened(), 0);
 }
 
+TEST_F(ProjectWindows, TheWizardAsksAboutOpenWorkBeforeItWritesAnything)
+{
+    type(QStringLiteral("typed"));
+    frmWEB* shown = wizard();
+    press(shown, 0);
+    const QStringList list = {QStringLiteral("Index.HTML"), QStringLiteral("NewPage1.HTML")};
+    const QString kept = path(QStringLiteral("typed.txt"));
+    ScriptedPrompts prompts({QStringLiteral("2"), QStringLiteral("6"), kept});
+
+    press(shown, 4);
+    ASSERT_EQ(prompts.asked().size(), 1);
+    EXPECT_EQ(prompts.asked()[0].prompt,
+              QStringLiteral("ginaT gaxsnil failebSi cvlilebis damaxsovreba?"));
+    EXPECT_EQ(prompts.asked()[0].title, QStringLiteral("NEW WEB"));
+    EXPECT_EQ(QDir(site()).entryList(QDir::Files), QStringList()) << "a cancel writes nothing";
+    EXPECT_EQ(commands.projects().wizard(), shown);
+    EXPECT_EQ(shownNames(shown), list);
+    EXPECT_FALSE(window.frame.isEnabled());
+    EXPECT_EQ(editorText(), QStringLiteral("typed"));
+
+    // Saved first, then the project is written and opened in place of the saved text.
+    press(shown, 4);
+    EXPECT_EQ(prompts.asked().size(), 3);
+    EXPECT_EQ(readFile(kept), QByteArray("typed"));
+    EXPECT_EQ(readFile(site(QStringLiteral("site.WEB"))),
+              QByteArray("Index.HTML\r\nNewPage1.HTML\r\nSTOPF=Index.HTML\r\n"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(commands.projects().wizard(), nullptr);
+    EXPECT_EQ(state().Docs().WEBopened(), -1);
+    EXPECT_EQ(state().Docs().Count(), 2);
+}
+
 // --- Recent files ------------------------------------------------------------------------
 
 TEST_F(ProjectWindows, DeleteAndListClearRewriteTheRecentList)
