@@ -72,7 +72,7 @@ std::optional<PreviewPlan> PreviewPages::projectPlan(const PreviewRequest& reque
         plan.target = item.filepath;
         if (item.Changed) {
             plan.storeEditorText = true;
-            plan.files.append({item.filepath, request.editorText});
+            plan.files.append({item.filepath, request.editorText, item.lineEnds});
         } else if (!QFileInfo(item.filepath).isFile()) {
             return std::nullopt; // its file is gone: its text is shown instead
         }
@@ -85,7 +85,7 @@ std::optional<PreviewPlan> PreviewPages::projectPlan(const PreviewRequest& reque
         return std::nullopt;
     plan.page = PreviewPlan::Page::ProjectPage;
     plan.storeEditorText = true;
-    plan.files.append({path, request.editorText});
+    plan.files.append({path, request.editorText, item.lineEnds});
     plan.target = path;
     plan.document = &item;
     return plan;
@@ -155,7 +155,7 @@ bool PreviewPages::write(const PreviewPlan& plan, QString* error)
         return false;
     }
     for (const PreviewFile& file : plan.files) {
-        const QByteArray bytes = textToBytes(file.text);
+        const QByteArray bytes = textToBytes(file.text, file.lineEnds);
         if (temporary)
             QDir().mkpath(QFileInfo(file.path).path());
         if (!writeWholeFile(file.path, bytes, error))

@@ -41,7 +41,8 @@ struct PreviewRequest
 struct PreviewFile
 {
     QString path;
-    QString text; // byte text, written one byte per character
+    QString text;                       // byte text, written one byte per character
+    LineEnds lineEnds = LineEnds::CrLf; // a document's own file keeps those it was read with
 };
 
 struct PreviewPlan

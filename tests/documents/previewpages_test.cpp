@@ -112,6 +112,10 @@ TEST_F(Preview, AProjectDocumentWithAFileIsShownFromItRewrittenWholeAndKept)
     EXPECT_FALSE(QFileInfo::exists(typed.target));
     EXPECT_EQ(readFile(path), QByteArray("typed \xE0\r\n"));
 
+    docs.Item(0).lineEnds = LineEnds::Lf;
+    preview(0, QStringLiteral("typed \xE0\r\n"));
+    EXPECT_EQ(readFile(path), QByteArray("typed \xE0\n")) << "read with LF alone, kept so";
+
     docs.Item(0).Changed = 0;
     QFile::remove(path);
     EXPECT_EQ(preview(0, QStringLiteral("gone")).page, Page::Temporary)
