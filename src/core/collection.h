@@ -4,6 +4,8 @@
 // carries the state of the open web project. The main window's document state
 // (src/documents/documentstate.h) owns the program's one collection and its current index.
 
+#include "platform/bytetext.h"
+
 #include <QString>
 
 #include <limits>
@@ -30,6 +32,7 @@ struct Ithem
     quint8 FrameSet = 0; // 0 ordinary, 1 frameset page, 2 frame page
     qint32 SStart = 0;   // caret and selection kept while another document is shown
     qint32 SLenth = 0;
+    LineEnds lineEnds = LineEnds::CrLf; // how its file ended its lines when read: kept on saving
     quint64 Serial = 0; // given when added, never again by the same collection: its identity
 };
 

@@ -131,9 +131,9 @@ QString refusalMessage(FileStatus status)
     return {};
 }
 
-qint16 WriteTextFile(const QString& path, const QString& text)
+qint16 WriteTextFile(const QString& path, const DocumentText& document)
 {
-    return writeWholeFile(path, textToBytes(text)) ? -1 : 0;
+    return writeWholeFile(path, textToBytes(document.text, document.lineEnds)) ? -1 : 0;
 }
 
 QString utf8FileLines(const QString& byteText)

@@ -55,10 +55,20 @@ QString fileIdentity(const QString& path);
 // readable one.
 QString refusalMessage(FileStatus status);
 
-// Writes text to path as its whole new content, one byte per character, no byte-order mark,
-// line ends as held. Atomic: a failed write leaves the old file whole; a symbolic link is
-// written through. -1 on success, 0 on failure.
-qint16 WriteTextFile(const QString& path, const QString& text);
+// A document's text as it goes to a file: the text held (every line break CR LF once it was
+// in the editor) and the line ends of the file it was read from.
+struct DocumentText
+{
+    QString text;
+    LineEnds lineEnds = LineEnds::CrLf;
+};
+
+// Writes a document to path as the file's whole new content, one byte per character, no
+// byte-order mark; a document read from a file with LF line ends gets them back, any other
+// has its line ends as held. Every save of a document writes through here. Atomic: a failed
+// write leaves the old file whole; a symbolic link is written through. -1 on success, 0 on
+// failure.
+qint16 WriteTextFile(const QString& path, const DocumentText& document);
 
 // A UTF-8 text file's lines as byte text ready for decoding: a leading byte-order mark is
 // dropped, every line (empty lines too) ends in CR LF except the last, and a final line

@@ -58,7 +58,7 @@ bool DocumentSaving::writeDocument(qint16 index, const QString& path)
 bool DocumentSaving::writeText(qint16 index, const QString& path, Report report)
 {
     // A picture or a sound holds no text: nothing is ever written over its file.
-    const std::optional<QString> text = m_state.writableText(index);
+    const std::optional<DocumentText> text = m_state.writableText(index);
     if (!text)
         return false;
     if (!WriteTextFile(path, *text)) {
@@ -141,12 +141,7 @@ SaveOutcome DocumentSaving::saveSingleFile()
     // Only a named text that changed is written without asking for a name.
     if (m_state.EditorPath().isEmpty() || !m_state.EditorChanged())
         return saveSingleFileAs();
-    if (!WriteTextFile(m_state.EditorPath(), m_state.editorText())) {
-        reportWriteFailure();
-        return SaveOutcome::Failed;
-    }
-    m_state.singleFileSaved(m_state.EditorPath());
-    return SaveOutcome::Done;
+    return writeSingleFile(m_state.EditorPath());
 }
 
 SaveOutcome DocumentSaving::saveSingleFileAs()
@@ -154,7 +149,12 @@ SaveOutcome DocumentSaving::saveSingleFileAs()
     const QString path = askFileName(QString(), QString());
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
-    if (!WriteTextFile(path, m_state.editorText())) {
+    return writeSingleFile(path);
+}
+
+SaveOutcome DocumentSaving::writeSingleFile(const QString& path)
+{
+    if (!WriteTextFile(path, m_state.singleFileText())) {
         reportWriteFailure();
         return SaveOutcome::Failed;
     }

@@ -40,6 +40,8 @@ private:
     SaveOutcome saveDocumentTo(qint16 index, const QString& path);
     SaveOutcome saveEverything();
     SaveOutcome saveSingleFile();
+    // Writes the single-file text to path, which it then belongs to; a failure is told.
+    SaveOutcome writeSingleFile(const QString& path);
     SaveOutcome saveEachDocument();
     // Writes a document's text to path, telling any failure; never over the file of another
     // open document.

@@ -118,11 +118,17 @@ QString DocumentState::lastFileName() const
     return m_docs.Item(m_docIndex).filepath;
 }
 
-std::optional<QString> DocumentState::writableText(qint16 index) const
+std::optional<DocumentText> DocumentState::writableText(qint16 index) const
 {
     if (!holdsText(index))
         return std::nullopt;
-    return m_docs.Item(index).Value;
+    const Ithem& item = m_docs.Item(index);
+    return DocumentText{item.Value, item.lineEnds};
+}
+
+DocumentText DocumentState::singleFileText() const
+{
+    return {m_editor.text(), m_editorLineEnds};
 }
 
 // --- Steps -----------------------------------------------------------------------------
@@ -172,6 +178,7 @@ bool DocumentState::adopt(const QString& untitledTitle)
         return false;
     const auto index = qint16(m_docs.Count() - 1);
     Ithem& item = m_docs.Item(index);
+    item.lineEnds = m_editorLineEnds;
     if (m_editorPath.isEmpty()) {
         item.FileTitle = untitledTitle;
         item.Changed = -1;
@@ -184,10 +191,16 @@ bool DocumentState::adopt(const QString& untitledTitle)
         item.Changed = m_editorChanged ? -1 : 0;
     }
     m_docIndex = index;
+    beginCollection();
+    return true;
+}
+
+void DocumentState::beginCollection()
+{
     m_docsMode = true;
     m_editorPath.clear();
+    m_editorLineEnds = LineEnds::CrLf;
     m_editorChanged = false;
-    return true;
 }
 
 bool DocumentState::enterCollection(const QString& untitledTitle)
@@ -196,7 +209,7 @@ bool DocumentState::enterCollection(const QString& untitledTitle)
         return true;
     if (singleFileHoldsWork())
         return adopt(untitledTitle);
-    m_docsMode = true;
+    beginCollection();
     return true;
 }
 
@@ -232,7 +245,7 @@ void DocumentState::showText(const QString& text)
 }
 
 qint16 DocumentState::appendShown(const QString& text, const QString& path, const QString& title,
-                                  bool changed)
+                                  bool changed, LineEnds lineEnds)
 {
     store();
     if (!enterCollection(untitledName(m_docs.Count(), QStringLiteral(".HTML"))) ||
@@ -244,6 +257,7 @@ qint16 DocumentState::appendShown(const QString& text, const QString& path, cons
     item.FileTitle = title;
     item.saved = path.isEmpty() ? 0 : -1;
     item.Changed = changed ? -1 : 0;
+    item.lineEnds = lineEnds;
     showText(text);
     // The editor makes every line break CR LF: the document holds what the editor shows,
     // so that the next store step finds no difference that nobody typed.
@@ -313,7 +327,7 @@ void DocumentState::remove(qint16 index)
     showText(QString());
 }
 
-void DocumentState::resetToSingleFile(const QString& path, const QString& text)
+void DocumentState::resetToSingleFile(const QString& path, const QString& text, LineEnds lineEnds)
 {
     m_docs.Cler();
     m_docs.setWEBopened(0);
@@ -323,6 +337,7 @@ void DocumentState::resetToSingleFile(const QString& path, const QString& text)
     m_docIndex = -1;
     m_docsMode = false;
     m_editorPath = cleanFilePath(path);
+    m_editorLineEnds = lineEnds;
     m_editorChanged = false;
     showText(text);
 }
@@ -358,10 +373,9 @@ bool DocumentState::openProject(const ProjectRead& read)
         item.saved = -1;
         item.IsInWEB = -1;
         item.PinListi = -1;
+        item.lineEnds = file.lineEnds;
     }
-    m_docsMode = true;
-    m_editorPath.clear();
-    m_editorChanged = false;
+    beginCollection();
     m_docs.setWEBopened(-1);
     m_docs.setWEBpath(read.folder);
     m_docs.setWEBtitle(read.listTitle);

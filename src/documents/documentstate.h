@@ -12,6 +12,7 @@
 // is never marked changed, never becomes the current document and is never written.
 
 #include "core/collection.h"
+#include "documents/documentfiles.h"
 
 #include <QHash>
 #include <QSet>
@@ -67,8 +68,11 @@ public:
     // What to reopen at the next start: the project's list file, the single file or the
     // current document's file ("" for none).
     QString lastFileName() const;
-    // A document's text for writing; nothing for a document without text.
-    std::optional<QString> writableText(qint16 index) const;
+    // A document's text for writing, with its file's line ends; nothing for a document
+    // without text.
+    std::optional<DocumentText> writableText(qint16 index) const;
+    // The single-file text for writing, with its file's line ends.
+    DocumentText singleFileText() const;
 
     // While one lives, the program itself replaces the editor's text: the editor's change
     // events mark nothing changed. It puts the flag back as it found it, on every way out.
@@ -108,9 +112,10 @@ public:
     bool show(qint16 index);
     // Adds a text document (path "" for one without a file) and shows it; the current
     // document is stored first, and single-file work is adopted first under the Open
-    // command's untitled name. The new index, or -1 when the collection has no room left.
-    qint16 appendShown(const QString& text, const QString& path, const QString& title,
-                       bool changed);
+    // command's untitled name. lineEnds: those of the file the text was read from (a new
+    // text has CR LF). The new index, or -1 when the collection has no room left.
+    qint16 appendShown(const QString& text, const QString& path, const QString& title, bool changed,
+                       LineEnds lineEnds = LineEnds::CrLf);
     // Adds the made documents in their order and shows the first with shownText (which may
     // differ from its own text until the next store step). The current document is stored
     // first, and single-file work is adopted first as the New command does, so no text of
@@ -125,8 +130,10 @@ public:
     // emptied and no document is current. The project's list counts as changed.
     void remove(qint16 index);
     // Drops every document and the project and holds this text from this file ("" for an
-    // unnamed text) in the single-file state, unchanged. Callers ask before dropping work.
-    void resetToSingleFile(const QString& path, const QString& text);
+    // unnamed text), read with lineEnds, in the single-file state, unchanged. Callers ask
+    // before dropping work.
+    void resetToSingleFile(const QString& path, const QString& text,
+                           LineEnds lineEnds = LineEnds::CrLf);
     // Drops every document and the project; the single-file state with an empty editor.
     void closeAll();
     // A document the editor does not show takes a new text (a replace over every open
@@ -165,6 +172,8 @@ public:
 
 private:
     bool holdsText(qint16 index) const;
+    // The collection state begins: nothing of the single file is kept.
+    void beginCollection();
     // The file a document's clean path names (links followed), as first looked up.
     QString knownIdentity(const QString& file) const;
     void load(qint16 index);
@@ -175,6 +184,7 @@ private:
     qint16 m_docIndex = -1;
     bool m_docsMode = false;
     QString m_editorPath;
+    LineEnds m_editorLineEnds = LineEnds::CrLf; // those of the single file's text
     bool m_editorChanged = false;
     bool m_loadingText = false;
     mutable QHash<QString, QString> m_identities; // by clean path, for indexOfFile

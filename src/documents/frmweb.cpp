@@ -380,6 +380,12 @@ void frmWEB::SortFileList()
 
 void frmWEB::CreateProject()
 {
+    DocumentCommands* documents = m_context.subsystems().documents;
+    // The project takes the place of everything that is open: what that would lose is asked
+    // about before anything is written, and a cancel (or a save that did not happen) keeps
+    // the wizard with its list. The plan follows, as the files are after any save.
+    if (documents && !documents->projects().mayReplaceOpenWork())
+        return;
     const CreationPlan plan = planProjectCreation(Tpname->text(), Twebpath->text(), items());
     if (!plan.gone.isEmpty())
         tellUser(QStringLiteral("es failebi aRar arsebobs da proeqtSi ar Seva:") + kCrLf + kCrLf +
@@ -399,10 +405,9 @@ void frmWEB::CreateProject()
     }
     // The wizard goes (the main window is enabled again) before the project opens.
     const QString listPath = plan.listPath;
-    CommandContext& context = m_context;
     close();
-    if (DocumentCommands* documents = context.subsystems().documents)
-        documents->projects().openProject(listPath);
+    if (documents)
+        documents->projects().WEB_Open(listPath);
 }
 
 void frmWEB::tellRefusal(const CreationPlan& plan)

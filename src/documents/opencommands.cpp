@@ -68,7 +68,7 @@ void OpenCommands::ofnen(const QString& chosenPath)
     if (refuseUnreadable(read.status))
         return;
     AddRecentFile(path);
-    if (placeTextFile(path, read.text, kOfnenUntitled) && !m_context.ctrlDown())
+    if (placeTextFile(path, {read.text, read.lineEnds}, kOfnenUntitled) && !m_context.ctrlDown())
         m_context.showTreePage();
 }
 
@@ -94,14 +94,16 @@ void OpenCommands::openNonTextFile(const QString& path)
 }
 
 // A text joins the documents unchanged, with path as its file, or "" for a text that belongs
-// to no file yet (titled by what it holds): the empty single-file state takes it; otherwise it
-// becomes a document shown in the editor, and single-file work is kept as a document first
-// (titled untitledTitle when it has no file). True when it became a document.
-bool OpenCommands::placeTextFile(const QString& path, const QString& text,
+// to no file yet (titled by what it holds), keeping the line ends of the file it was read
+// from: the empty single-file state takes it; otherwise it becomes a document shown in the
+// editor, and single-file work is kept as a document first (titled untitledTitle when it has
+// no file). True when it became a document.
+bool OpenCommands::placeTextFile(const QString& path, const DocumentText& read,
                                  const QString& untitledTitle)
 {
+    const QString& text = read.text;
     if (!state().DocsMode() && !state().singleFileHoldsWork()) {
-        state().resetToSingleFile(path, text);
+        state().resetToSingleFile(path, text, read.lineEnds);
         return false;
     }
     if (!state().enterCollection(untitledTitle))
@@ -109,7 +111,7 @@ bool OpenCommands::placeTextFile(const QString& path, const QString& text,
     const QString title = path.isEmpty()
                               ? untitledName(state().Docs().Count(), untitledExtensionFor(text))
                               : fileTitleOf(path);
-    const qint16 index = state().appendShown(text, path, title, false);
+    const qint16 index = state().appendShown(text, path, title, false, read.lineEnds);
     if (index < 0)
         return false;
     state().markProjectListChanged();
@@ -136,7 +138,7 @@ void OpenCommands::comandopen(const QString& first, const QString& second)
     if (refuseUnreadable(read.status))
         return;
     AddRecentFile(path);
-    placeTextFile(path, read.text, untitledHtml(state()));
+    placeTextFile(path, {read.text, read.lineEnds}, untitledHtml(state()));
     m_documents.showCaptionFor(path);
     m_documents.enableSaveAs(true);
 }
@@ -167,7 +169,8 @@ void OpenCommands::mnuOpen_Click()
     if (refuseUnreadable(read.status))
         return;
     AddRecentFile(path);
-    const bool becameDocument = placeTextFile(path, read.text, untitledHtml(state()));
+    const bool becameDocument =
+        placeTextFile(path, {read.text, read.lineEnds}, untitledHtml(state()));
     m_documents.showCaptionFor(path);
     m_documents.enableSave(becameDocument);
     m_documents.enableSaveAs(true);
@@ -182,7 +185,7 @@ void OpenCommands::reopenSingleFile(const QString& path)
         return;
     const TextFileRead read = readTextFile(path);
     if (!refuseUnreadable(read.status))
-        state().resetToSingleFile(path, read.text);
+        state().resetToSingleFile(path, read.text, read.lineEnds);
 }
 
 void OpenCommands::askSecondWindow(const QString& path)
@@ -215,9 +218,10 @@ void OpenCommands::mnuUnopen_Click()
     if (refuseUnreadable(read.status))
         return;
     // The decoded text is not the file's content: it belongs to no file until the user
-    // saves it under a name, so that no save writes it over the UTF-8 file unasked.
+    // saves it under a name, so that no save writes it over the UTF-8 file unasked. It is
+    // saved with the UTF-8 file's line ends.
     const QString text = ConvertByTables(utf8FileLines(read.text), 2, 0);
-    placeTextFile(QString(), text, untitledHtml(state()));
+    placeTextFile(QString(), {text, read.lineEnds}, untitledHtml(state()));
     m_documents.showCaptionFor(path);
     m_documents.enableSave(true);
     m_documents.enableSaveAs(true);

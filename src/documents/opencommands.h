@@ -33,7 +33,7 @@ private:
     DocumentState& state();
     bool refuseUnreadable(FileStatus status);
     void openNonTextFile(const QString& path);
-    bool placeTextFile(const QString& path, const QString& text, const QString& untitledTitle);
+    bool placeTextFile(const QString& path, const DocumentText& read, const QString& untitledTitle);
     void listPicture(const QString& path);
     void reopenSingleFile(const QString& path);
     void askSecondWindow(const QString& path);

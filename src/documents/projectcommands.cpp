@@ -39,14 +39,17 @@ bool ProjectCommands::openProject(const QString& path)
         tellRefused(status);
         return false;
     }
-    if (state().unsavedWork() &&
-        !savedOrDiscarded(QStringLiteral("ginaT gaxsnil failebSi cvlilebis damaxsovreba?"),
-                          QStringLiteral("NEW WEB"), kIconQuestion, [this] {
-                              return m_documents.saving().SaveDocuments(QString(), -1) ==
-                                     SaveOutcome::Done;
-                          }))
-        return false;
-    return WEB_Open(path);
+    return mayReplaceOpenWork() && WEB_Open(path);
+}
+
+bool ProjectCommands::mayReplaceOpenWork()
+{
+    return !state().unsavedWork() ||
+           savedOrDiscarded(QStringLiteral("ginaT gaxsnil failebSi cvlilebis damaxsovreba?"),
+                            QStringLiteral("NEW WEB"), kIconQuestion, [this] {
+                                return m_documents.saving().SaveDocuments(QString(), -1) ==
+                                       SaveOutcome::Done;
+                            });
 }
 
 bool ProjectCommands::WEB_Open(const QString& path)

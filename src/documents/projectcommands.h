@@ -1,8 +1,8 @@
 #pragma once
 
-// Web projects as documents: opening a project (every way in, the Open command, the command
-// line, the recent files and the new-project wizard, goes through openProject) and showing
-// the new-project wizard.
+// Web projects as documents: opening a project (the Open command, the command line and the
+// recent files go through openProject; the new-project wizard asks mayReplaceOpenWork before
+// it writes the project, then opens it with WEB_Open) and showing the new-project wizard.
 
 #include "platform/textfile.h"
 
@@ -28,6 +28,9 @@ public:
     // goes on only once the save is done), or to cancel. Old documents never join the new
     // project. True when the project is open.
     bool openProject(const QString& path);
+    // Whether what is open may give way to a project: true when nothing would be lost, or
+    // the user chose to save it (and the save was done) or to drop it; false on a cancel.
+    bool mayReplaceOpenWork();
     // Reads the project whole, then puts it in place of everything that is open: its files
     // as documents of the project, the tree, the start page, the file panel in its folder,
     // and a word about the files that could not be opened. A list that cannot be read, or a

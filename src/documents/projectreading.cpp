@@ -123,6 +123,7 @@ bool readProjectFile(const ProjectFolder::Found& found, ProjectFile& file)
         return false;
     file.hasText = true;
     file.text = std::move(read.text);
+    file.lineEnds = read.lineEnds;
     return true;
 }
 

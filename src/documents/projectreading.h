@@ -61,7 +61,8 @@ struct ProjectFile
     QString path;  // the file it was read from
     QString title; // as the list names it
     bool hasText = false;
-    QString text; // byte text, when it has text
+    QString text;                       // byte text, when it has text
+    LineEnds lineEnds = LineEnds::CrLf; // how the file ends its lines
 };
 
 struct ProjectRead

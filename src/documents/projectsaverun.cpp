@@ -230,7 +230,7 @@ bool ProjectSaveRun::runStep(const PlannedSave& step, const QSet<QString>& share
     case SaveStep::Keep:
         return true;
     case SaveStep::Write: {
-        const std::optional<QString> text = m_state.writableText(index);
+        const std::optional<DocumentText> text = m_state.writableText(index);
         if (!text || (!step.takesPath && sharedFiles.contains(fileIdentity(step.target))) ||
             !WriteTextFile(step.target, *text))
             return false;

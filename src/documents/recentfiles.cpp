@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+
 QString recentFilesPath()
 {
     return programFile(QStringLiteral("recentF.ini"));
@@ -30,10 +32,16 @@ std::optional<QStringList> recentListAfterAdding(const QStringList& entries, con
         return std::nullopt;
     if (!entries.isEmpty() && entries.first() == path)
         return std::nullopt;
+    // Only a path the list does not hold in any form (not even inside a longer entry or in
+    // another letter case) makes the list grow past its length: a path it holds moves up,
+    // or, held only in another form, is put on top of every entry.
+    const bool held = std::any_of(entries.cbegin(), entries.cend(), [&path](const QString& entry) {
+        return entry.contains(path, Qt::CaseInsensitive);
+    });
     QStringList list = entries;
     list.removeOne(path);
     list.prepend(path);
-    if (list.size() <= kMostRecentFiles)
+    if (held || list.size() <= kMostRecentFiles)
         return list;
     QStringList kept;
     for (const QString& entry : list.first(kMostRecentFiles)) {

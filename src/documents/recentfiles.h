@@ -24,8 +24,9 @@ using ExistenceTest = std::function<Existence(const QString&)>;
 // The list with path put on top. Nothing when nothing is to be written: the path is on top
 // already, or it cannot be a line of the list (empty, or holding CR or LF). The path's old
 // entry (the same path exactly; another letter case is another entry) leaves its place.
-// A list grown past kMostRecentFiles keeps its first kMostRecentFiles entries less those
-// known to be missing.
+// A path new to the list (not even part of an entry, in any letter case) that makes it grow
+// past kMostRecentFiles leaves its first kMostRecentFiles entries less those known to be
+// missing; a path the list holds in any form shortens nothing.
 std::optional<QStringList> recentListAfterAdding(const QStringList& entries, const QString& path,
                                                  const ExistenceTest& existence);
 

@@ -28,5 +28,7 @@ TextFileRead readTextFile(const QString& path)
         return {FileStatus::Unreadable, {}};
     if (bytes.contains('\0'))
         return {FileStatus::NotText, {}};
-    return {FileStatus::Readable, bytesToText(bytes)};
+    QString text = bytesToText(bytes);
+    const LineEnds lineEnds = lineEndsOf(text);
+    return {FileStatus::Readable, std::move(text), lineEnds};
 }

@@ -4,6 +4,8 @@
 // own load): missing and unreadable files are refused, and so are files holding a NUL byte
 // (pictures, archives: not text, and a save would destroy them) and files too large to edit.
 
+#include "platform/bytetext.h"
+
 #include <QString>
 
 enum class FileStatus { Readable, Missing, Unreadable, NotText, TooLarge };
@@ -14,7 +16,8 @@ FileStatus fileStatus(const QString& path);
 struct TextFileRead
 {
     FileStatus status = FileStatus::Missing;
-    QString text; // the bytes as byte text when readable
+    QString text;                       // the bytes as byte text when readable
+    LineEnds lineEnds = LineEnds::CrLf; // how the file ends its lines
 };
 
 TextFileRead readTextFile(const QString& path);

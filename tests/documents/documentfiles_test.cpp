@@ -83,22 +83,22 @@ TEST(DocumentFiles, AreWrittenWholeAsHeldAndThroughLinks)
     TestFolders folders;
     const QString path = folders.root() + QStringLiteral("/out.html");
     writeFile(path, QByteArray("old content that is longer"));
-    EXPECT_EQ(WriteTextFile(path, QStringLiteral("\u00E0\u00E1\r\nx\n")), -1);
+    EXPECT_EQ(WriteTextFile(path, {QStringLiteral("\u00E0\u00E1\r\nx\n")}), -1);
     EXPECT_EQ(readFile(path), QByteArray("\xE0\xE1\r\nx\n"));
 
     const QString target = folders.root() + QStringLiteral("/target.html");
     const QString link = folders.root() + QStringLiteral("/link.html");
     writeFile(target, QByteArray("before"));
     ASSERT_TRUE(QFile::link(target, link));
-    EXPECT_EQ(WriteTextFile(link, QStringLiteral("after")), -1);
+    EXPECT_EQ(WriteTextFile(link, {QStringLiteral("after")}), -1);
     EXPECT_EQ(readFile(target), QByteArray("after"));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
 
     // A folder below a plain file cannot exist, even for root.
     writeFile(folders.root() + QStringLiteral("/blocker"), QByteArray("file"));
-    EXPECT_EQ(
-        WriteTextFile(folders.root() + QStringLiteral("/blocker/sub/a.html"), QStringLiteral("x")),
-        0);
+    EXPECT_EQ(WriteTextFile(folders.root() + QStringLiteral("/blocker/sub/a.html"),
+                            {QStringLiteral("x")}),
+              0);
 }
 
 TEST(Utf8Files, KeepEveryLineAndDropTheByteOrderMark)

@@ -7,6 +7,8 @@
 #include "documents/opencommands.h"
 #include "documents/opentreeview.h"
 #include "documents/pageskeleton.h"
+#include "documents/projectcommands.h"
+#include "documents/savecommands.h"
 #include "documents/treecommands.h"
 #include "invariants.h"
 #include "menus/menuregistry.h"
@@ -30,6 +32,10 @@
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -322,6 +328,93 @@ TEST_F(MainWindowDocuments, AFileOpenedAndNotEditedIsNeitherAskedAboutNorWritten
     frameOf(window).Cdel->click();
     EXPECT_EQ(prompts.asked().size(), asked) << "closing it asks nothing";
     EXPECT_EQ(state().Docs().Count(), 1);
+}
+
+TEST_F(MainWindowDocuments, AFileReadWithLfAloneIsWrittenBackSoEveryWayItIsSaved)
+{
+    static const QByteArray lf = "<p>one</p>\n<p>two</p>\n";
+    const QString other = file(QStringLiteral("other.html"), "other\r\n");
+    const QString copy = folders.root() + QStringLiteral("/copy.html");
+    const QString list = folders.root() + QStringLiteral("/site.WEB");
+    DocumentCommands& documents = *window.subsystems().documents;
+    const auto single = [this](const QString& path) { ofnen(path); };
+    const auto collected = [&](const QString& path) {
+        ofnen(other);
+        ofnen(path);
+    };
+    const auto closeDocument = [this] {
+        selectNode(state().DocIndex());
+        frameOf(window).Cdel->click();
+    };
+    struct Way
+    {
+        const char* name;
+        std::function<void(const QString&)> open;
+        std::function<void()> save;
+        QStringList answers; // the open's, then the save's
+        QString target;      // the file written; "" for the file opened
+        QByteArray read = lf;
+        QByteArray written = lf + '!';
+    };
+    const QString opener; // the open dialog's answer: the file opened
+    const QString yes = QStringLiteral("6");
+    const std::vector<Way> ways = {
+        {"save", single, [this] { run("mnuSave"); }, {}, {}},
+        {"save as", single, [this] { run("mnuSaveas"); }, {copy}, copy},
+        {"reload from disk, then save",
+         [this](const QString& path) {
+             ofnen(path);
+             run("mnuOpen");
+         },
+         [this] { run("mnuSave"); },
+         {opener, yes},
+         {}},
+        {"UTF-8 open, then save",
+         [this](const QString&) { run("mnuUnopen"); },
+         [this] { run("mnuSave"); },
+         {opener, copy},
+         copy,
+         lf,
+         "<p>one</p>\n<p>two</p>!"},
+        {"save everything, each document",
+         collected,
+         [this] { run("mnuSave"); },
+         {QStringLiteral("7")},
+         {}},
+        {"save as of a document", collected, [this] { run("mnuSaveas"); }, {copy}, copy},
+        {"the tree's save", collected, [this] { action("mnuLVop3")->trigger(); }, {}, {}},
+        {"closing the document", collected, closeDocument, {yes}, {}},
+        {"the project's save",
+         [&](const QString& path) {
+             writeFile(list, (QFileInfo(path).fileName() + QStringLiteral("\r\nSTOPF=")).toUtf8());
+             documents.projects().openProject(list);
+         },
+         [this] { run("mnuSave"); },
+         {},
+         {}},
+        {"save, mixed line ends",
+         single,
+         [this] { run("mnuSave"); },
+         {},
+         {},
+         "<p>one</p>\r\n<p>two</p>\n",
+         "<p>one</p>\r\n<p>two</p>\r\n!"},
+        {"closing the window", single, [this] { window.close(); }, {yes}, {}},
+    };
+    for (std::size_t row = 0; row < ways.size(); ++row) {
+        const Way& way = ways[row];
+        const QString opened = file(QStringLiteral("page%1.html").arg(row), way.read);
+        QStringList answers = way.answers;
+        std::replace(answers.begin(), answers.end(), opener, opened);
+        ScriptedPrompts prompts(answers);
+        way.open(opened);
+        type(QStringLiteral("!"));
+        way.save();
+        EXPECT_EQ(readFile(way.target.isEmpty() ? opened : way.target), way.written) << way.name;
+        EXPECT_EQ(prompts.asked().size(), answers.size()) << way.name;
+        QFile::remove(copy);
+        documents.saving().closeAll();
+    }
 }
 
 // --- What the window says --------------------------------------------------------------

@@ -145,6 +145,38 @@ TEST_F(ProjectWindows, TheWizardAsksBeforeReplacingAndStaysUntilItIsLeft)
     EXPECT_EQ(state().Docs().WEBopened(), 0);
 }
 
+TEST_F(ProjectWindows, TheWizardAsksAboutOpenWorkBeforeItWritesAnything)
+{
+    type(QStringLiteral("typed"));
+    frmWEB* shown = wizard();
+    press(shown, 0);
+    const QStringList list = {QStringLiteral("Index.HTML"), QStringLiteral("NewPage1.HTML")};
+    const QString kept = path(QStringLiteral("typed.txt"));
+    ScriptedPrompts prompts({QStringLiteral("2"), QStringLiteral("6"), kept});
+
+    press(shown, 4);
+    ASSERT_EQ(prompts.asked().size(), 1);
+    EXPECT_EQ(prompts.asked()[0].prompt,
+              QStringLiteral("ginaT gaxsnil failebSi cvlilebis damaxsovreba?"));
+    EXPECT_EQ(prompts.asked()[0].title, QStringLiteral("NEW WEB"));
+    EXPECT_EQ(QDir(site()).entryList(QDir::Files), QStringList()) << "a cancel writes nothing";
+    EXPECT_EQ(commands.projects().wizard(), shown);
+    EXPECT_EQ(shownNames(shown), list);
+    EXPECT_FALSE(window.frame.isEnabled());
+    EXPECT_EQ(editorText(), QStringLiteral("typed"));
+
+    // Saved first, then the project is written and opened in place of the saved text.
+    press(shown, 4);
+    EXPECT_EQ(prompts.asked().size(), 3);
+    EXPECT_EQ(readFile(kept), QByteArray("typed"));
+    EXPECT_EQ(readFile(site(QStringLiteral("site.WEB"))),
+              QByteArray("Index.HTML\r\nNewPage1.HTML\r\nSTOPF=Index.HTML\r\n"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(commands.projects().wizard(), nullptr);
+    EXPECT_EQ(state().Docs().WEBopened(), -1);
+    EXPECT_EQ(state().Docs().Count(), 2);
+}
+
 // --- Recent files ------------------------------------------------------------------------
 
 TEST_F(ProjectWindows, DeleteAndListClearRewriteTheRecentList)
@@ -214,6 +246,29 @@ TEST_F(ProjectWindows, TheRecentCommandOpensFilesAndProjectsAndSaysWhatIsGone)
     commands.opening().mnurecentfile_Click();
     EXPECT_EQ(state().Docs().WEBopened(), -1);
     EXPECT_EQ(editorText(), QStringLiteral("A"));
+}
+
+TEST_F(ProjectWindows, AnOpenedFileTheRecentListHoldsOnlyInAnotherFormGoesOnTopOfEveryEntry)
+{
+    const QString opened = file(QStringLiteral("page.html"), "page");
+    // The oldest of forty-five entries, whose other files are gone, holds the path only
+    // inside a longer entry or in another letter case.
+    for (const QString& held :
+         {opened + QStringLiteral(".bak"), path(QStringLiteral("PAGE.html"))}) {
+        QStringList entries;
+        for (int i = 0; i < 44; ++i)
+            entries << path(QStringLiteral("gone%1.html").arg(i));
+        entries << held;
+        const auto listBytes = [](const QStringList& lines) {
+            return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+        };
+        writeFile(recentFilesPath(), listBytes(entries));
+        ScriptedPrompts prompts({opened});
+        commands.opening().mnuOpen_Click();
+        EXPECT_EQ(readFile(recentFilesPath()), listBytes(QStringList{opened} + entries))
+            << held.toStdString();
+        commands.saving().closeAll();
+    }
 }
 
 // --- The file panel ----------------------------------------------------------------------
