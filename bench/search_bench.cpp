@@ -9,13 +9,16 @@
 // click does not grow with the number of documents open). The same figures are taken once
 // more through the search window of the main window, its documents opened from the files:
 // clicks on its buttons, with the store step, the list of hits, the documents' flags and the
-// switch to each document found (lines "search_window_...").
+// switch to each document found (lines "search_window_..."), and find next through the window
+// in one document of 1 MB and of 10 MB (flat when a click's cost does not grow with the size
+// of the text).
 
 #include "benchmain.h"
 #include "benchprompts.h"
 
 #include "app/frmh.h"
 #include "documents/documentcommands.h"
+#include "documents/documentstate.h"
 #include "documents/opencommands.h"
 #include "editor/frmsuch.h"
 #include "editor/searchcommands.h"
@@ -34,12 +37,14 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
 constexpr int kDocuments = 2000;
 constexpr qsizetype kDocumentSize = 20 * 1024;
 constexpr int kRuns = 5;
+constexpr qsizetype kMegabyte = 1024 * 1024;
 const QString kTerm = QStringLiteral("class");       // in every span tag: about 50 a document
 const QString kOnceTerm = QStringLiteral("kelmora"); // once in the middle of every document
 
@@ -164,9 +169,16 @@ public:
         window.showPlain();
         for (int i = 0; i < count; ++i)
             window.subsystems().documents->opening().ofnen(documentFiles()[i]);
-        window.subsystems().search->mnusuch_Click();
-        m_search = window.subsystems().search->searchWindow();
+        callUp();
         m_search->findChild<QCheckBox*>(QStringLiteral("CKalfil"))->setChecked(true);
+    }
+    // The main window holding one text, the caret at its start, and its search window.
+    explicit SearchWindowRun(const QString& text)
+    {
+        qputenv("KELMORA_HOME", m_home.path().toLocal8Bit());
+        window.showPlain();
+        window.documents().resetToSingleFile(QString(), text);
+        callUp();
     }
 
     void searchFor(const QString& term, const QString& replacement, bool matchCase)
@@ -181,6 +193,12 @@ public:
     }
 
 private:
+    void callUp()
+    {
+        window.subsystems().search->mnusuch_Click();
+        m_search = window.subsystems().search->searchWindow();
+    }
+
     QTemporaryDir m_home;
     BenchPrompts m_answers{QStringLiteral("6")};
 
@@ -224,6 +242,17 @@ void windowFindNext(benchmark::State& state, int count)
         run.press("Czuch");
 }
 
+// One iteration is one click, which selects the next hit further down the same text. The
+// first click, untimed, is the first to read the text since it was set.
+void windowFindNextIn(benchmark::State& state, qsizetype size)
+{
+    SearchWindowRun run(htmlDocument(size));
+    run.searchFor(kTerm, QString(), true);
+    run.press("Czuch");
+    for (auto _ : state)
+        run.press("Czuch");
+}
+
 void printFigures(const Figures& figures)
 {
     printRatio(figures, "search_findall_vs_grep", "findall_exact", "grep_F");
@@ -233,14 +262,16 @@ void printFigures(const Figures& figures)
     printRatio(figures, "search_window_findall_nocase_vs_grep", "window_findall_nocase",
                "grep_F_i");
     printRatio(figures, "search_window_replaceall_vs_sed", "window_replaceall", "sed");
-    for (const char* prefix : {"", "window_"}) {
-        for (const char* count : {"200", "2000"}) {
-            const auto figure = figures.find(std::string(prefix) + "findnext_" + count);
-            if (figure != figures.end())
-                std::printf("bench: search_%sfindnext_%s %.4f ms\n", prefix, count,
-                            figure->second.seconds * 1000);
-        }
+    // Find next in milliseconds per click, by the number of documents or the size of the one.
+    for (const char* figure :
+         {"findnext_200", "findnext_2000", "window_findnext_200", "window_findnext_2000",
+          "window_findnext_1MB", "window_findnext_10MB"}) {
+        const auto found = figures.find(figure);
+        if (found != figures.end())
+            std::printf("bench: search_%s %.4f ms\n", figure, found->second.seconds * 1000);
     }
+    printRatio(figures, "search_window_findnext_10MB_vs_1MB", "window_findnext_10MB",
+               "window_findnext_1MB");
 }
 
 void registerBenchmarks()
@@ -289,6 +320,11 @@ void registerBenchmarks()
     for (const int count : {200, 2000})
         benchmark::RegisterBenchmark(("window_findnext_" + std::to_string(count)).c_str(),
                                      windowFindNext, count)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(500);
+    for (const auto& [name, size] : {std::pair("window_findnext_1MB", kMegabyte),
+                                     std::pair("window_findnext_10MB", 10 * kMegabyte)})
+        benchmark::RegisterBenchmark(name, windowFindNextIn, size)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(500);
 }
