@@ -162,10 +162,11 @@ void DocumentState::store()
         return;
     Ithem& item = m_docs.Item(m_docIndex);
     const QString text = m_editor.text();
-    if (item.Value != text) {
-        item.Value = text;
+    if (item.Value != text)
         item.Changed = -1;
-    }
+    // Equal or not, the document takes the editor's bytes as they are held: while the text
+    // does not change, the next store compares a text with itself, which costs nothing.
+    item.Value = text;
     item.SStart = m_editor.selStart();
     item.SLenth = m_editor.selLength();
 }

@@ -262,8 +262,11 @@ EditorControl::EditorControl(QWidget* parent)
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 
-    // Colours are a view of the text as it was: any change of the text drops them.
+    // The bytes read and the colours are views of the text as it was: any change drops
+    // them. The document reports each of its changes here before the edit's other signals,
+    // also while the editor's own signals are blocked.
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        m_text.reset();
         if (m_overlayShown && (removed > 0 || added > 0))
             dropColourOverlay(true);
     });
@@ -279,7 +282,9 @@ EditorControl::EditorControl(QWidget* parent)
 
 QString EditorControl::Text() const
 {
-    return bytesFromDocument(document()->toRawText(), document()->blockCount() - 1, *m_map);
+    if (!m_text)
+        m_text = bytesFromDocument(document()->toRawText(), document()->blockCount() - 1, *m_map);
+    return *m_text;
 }
 
 void EditorControl::setText(const QString& byteText)

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 
 #include <functional>
+#include <optional>
 
 class QTextBlock;
 
@@ -44,6 +45,8 @@ public:
     explicit EditorControl(QWidget* parent = nullptr);
 
     // --- Text and selection, line breaks as CR LF -------------------------------------
+    // Read once after each change: asked again while nothing changed, it costs nothing,
+    // whatever the size of the text.
     QString Text() const;
     // Replaces the whole text as a change of the program's own: one Change, the caret at
     // the start, the undo history cleared. Lone CR and lone LF become CR LF.
@@ -185,6 +188,9 @@ private:
 
     FontRecord m_font;
     const DisplayMap* m_map;
+    // The bytes as last read, kept until the document next changes: typing, undo, a text
+    // set and showing the text through another map all change it.
+    mutable std::optional<QString> m_text;
     qint32 m_rightMargin = 0;
     std::function<bool(int keyCode, int shift)> m_keysBeforeShortcuts;
     // While the whole text is replaced, Qt's own signals are not passed on: the

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include <functional>
 #include <tuple>
 
 namespace {
@@ -169,6 +170,54 @@ TEST_F(SearchWindow, ReplaceAllKeepsTheEditsSinceTheLastSwitchAndMarksOnlyChange
 
     press("Calcvla");
     EXPECT_EQ(info(), keysShown(Q("araferi ar Seicvala")));
+}
+
+TEST_F(SearchWindow, FindNextSearchesTheTextAsItIsAfterEveryKindOfChange)
+{
+    context.T1->setText(Q("cat"));
+    callUp();
+    searchFor("cat", "a cat");
+    press("Czuch");
+    ASSERT_EQ(shown(), std::tuple(qint16(-1), 0, Q("cat")));
+
+    // Each change moves the first "cat" after a click has searched the text as it was; the
+    // search then starts afresh and finds it where it stands now.
+    struct Change
+    {
+        const char* how;
+        std::function<void()> change;
+        qint16 doc;
+        qint32 at;
+    };
+    const Change changes[] = {
+        {"typed",
+         [&] {
+             context.T1->setSelStart(0);
+             typeIntoEditor("ab ");
+         },
+         -1, 3},
+        {"set by the program", [&] { context.T1->setText(Q("x cat")); }, -1, 2},
+        {"edited by a command",
+         [&] {
+             context.T1->setSelStart(0);
+             context.T1->setSelText(Q("long "));
+         },
+         -1, 7},
+        {"undone", [&] { context.T1->undo(); }, -1, 2},
+        {"replaced from the window", [&] { press("Ccvla"); }, -1, 4},
+        {"another document shown",
+         [&] {
+             openDocuments({{"a.html", "the big cat"}});
+         },
+         1, 8},
+        {"the first shown again", [&] { documents.tree().showDocument(0); }, 0, 4},
+    };
+    for (const Change& each : changes) {
+        each.change();
+        chooseScope(0);
+        press("Czuch");
+        EXPECT_EQ(shown(), std::tuple(each.doc, each.at, Q("cat"))) << each.how;
+    }
 }
 
 TEST_F(SearchWindow, FindAllListsEveryHitAndAClickShowsItOrSaysItIsGone)
