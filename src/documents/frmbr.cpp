@@ -28,6 +28,8 @@ frmBR::frmBR(QWidget& owner, PreviewPages& pages) : QWidget(&owner, Qt::Window),
     WBR->setNavigationCheck(&frmBR::WBR_BeforeNavigate2);
     WBR->setPageSource([&pages](const QString& path) { return pages.servedFile(path); });
     WBR->setWebAllowed(true);
+    connect(WBR, &Browser::pageOpening, this,
+            [&pages](const QString& path) { pages.pageOpened(path); });
     connect(WBR, &Browser::windowCloseRequested, this, &QWidget::close);
 }
 

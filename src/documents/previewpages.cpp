@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 const QString kTemporaryPage = QStringLiteral("wid.html");
@@ -48,15 +50,18 @@ std::optional<PreviewPlan> PreviewPages::plan(const PreviewRequest& request) con
     if (request.editorText.isEmpty())
         return std::nullopt;
     const ColectionMain& docs = request.docs;
+    std::optional<PreviewPlan> plan;
     if (request.docIndex >= 0 && request.docIndex < docs.Count()) {
         if (m_values.FrameSetOn && docs.Item(request.docIndex).FrameSet == 1)
-            return framesetPlan(request);
-        if (docs.WEBopened()) {
-            if (auto plan = projectPlan(request))
-                return plan;
-        }
+            plan = framesetPlan(request);
+        else if (docs.WEBopened())
+            plan = projectPlan(request);
     }
-    return temporaryPlan(request.editorText);
+    if (!plan)
+        plan = temporaryPlan(request.editorText);
+    if (docs.WEBopened())
+        plan->projectFolder = docs.WEBpath();
+    return plan;
 }
 
 std::optional<PreviewPlan> PreviewPages::projectPlan(const PreviewRequest& request) const
@@ -155,18 +160,30 @@ bool PreviewPages::write(const PreviewPlan& plan, QString* error)
             copies.insert(cleanFilePath(file.path), copy);
     }
     m_copies = copies;
+    m_reach = {temporaryFolder(), QFileInfo(plan.target).path()};
+    if (!plan.projectFolder.isEmpty())
+        m_reach.append(plan.projectFolder);
     m_values.brovzerKeep = plan.page == PreviewPlan::Page::DocumentFile && plan.files.isEmpty();
     if (plan.page == PreviewPlan::Page::Frameset) {
         m_values.brovzerFiles.clear();
         for (const PreviewFile& file : plan.files)
-            m_values.brovzerFiles.append(file.path);
+            m_values.brovzerFiles.append(copyPath(file.path));
     }
     return true;
 }
 
 QString PreviewPages::servedFile(const QString& path) const
 {
-    return m_copies.value(cleanFilePath(path), path);
+    const QString place = cleanFilePath(path);
+    const bool reachable =
+        std::any_of(m_reach.cbegin(), m_reach.cend(),
+                    [&](const QString& folder) { return isInside(place, folder); });
+    return reachable ? m_copies.value(place, path) : QString();
+}
+
+void PreviewPages::pageOpened(const QString& path)
+{
+    m_reach.append(QFileInfo(path).path());
 }
 
 void PreviewPages::previewClosed()
@@ -175,5 +192,6 @@ void PreviewPages::previewClosed()
         QFile::remove(file);
     m_written.clear();
     m_copies.clear();
+    m_reach.clear();
     m_values.brovzerKeep = false;
 }

@@ -28,7 +28,8 @@
 // brovzerFiles; what the close deletes depends on neither.
 struct PreviewValues
 {
-    QStringList brovzerFiles; // the pages of the last frameset preview, the opened one first
+    QStringList
+        brovzerFiles; // the files written for the last frameset preview, the opened one first
     bool FrameSetOn = false;  // a frameset made by the designer is among the open documents
     bool brovzerKeep = false; // the preview shows a file that its close keeps
 };
@@ -61,6 +62,7 @@ struct PreviewPlan
     bool storeEditorText = false;
     QList<PreviewFile> files; // written in this order
     QString target;           // the page the preview opens, a full path
+    QString projectFolder;    // the open project's folder, "" without a project
 };
 
 class PreviewPages
@@ -76,12 +78,17 @@ public:
     // Nothing when the editor's text is empty.
     std::optional<PreviewPlan> plan(const PreviewRequest& request) const;
     // Writes the plan's files (each whole and atomically) and takes its values. False, with
-    // the reason, when a file could not be written: the preview then opens nothing, and the
-    // pages shown so far stay as they were.
+    // the reason, when a file could not be written: the preview then opens nothing.
     bool write(const PreviewPlan& plan, QString* error = nullptr);
     // The file whose bytes the preview shows at a full path: the copy of the text the last
-    // plan shows there, else the path itself.
+    // plan shows there, else the path itself. The pages reach only the private folder, the
+    // folders of the pages the preview opened and the open project's folder, below them: ""
+    // for any other path, so that a page that may reach the web cannot send the user's other
+    // files there.
     QString servedFile(const QString& path) const;
+    // The preview itself went on to the page at path (a link followed): that page reaches
+    // its own folder too.
+    void pageOpened(const QString& path);
     // The preview closed: the files written since it opened are deleted.
     void previewClosed();
 
@@ -99,4 +106,5 @@ private:
     PreviewValues m_values;
     QSet<QString> m_written;          // since the preview opened
     QHash<QString, QString> m_copies; // the last plan's: by clean place, the file written
+    QStringList m_reach;              // the folders the last plan's pages may reach
 };

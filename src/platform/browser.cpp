@@ -119,18 +119,22 @@ private:
 class CheckedPage : public QWebEnginePage
 {
 public:
-    CheckedPage(QWebEngineProfile* profile, const Browser::NavigationCheck& check, QObject* parent)
-        : QWebEnginePage(profile, parent), m_check(check)
+    CheckedPage(QWebEngineProfile* profile, Browser& browser, QObject* parent)
+        : QWebEnginePage(profile, parent), m_browser(browser)
     {}
 
 protected:
-    bool acceptNavigationRequest(const QUrl& address, NavigationType, bool) override
+    bool acceptNavigationRequest(const QUrl& address, NavigationType, bool mainFrame) override
     {
-        return !m_check || m_check(address);
+        if (!m_browser.mayNavigate(address))
+            return false;
+        if (const QString path = localPathOf(address); mainFrame && !path.isEmpty())
+            emit m_browser.pageOpening(path);
+        return true;
     }
 
 private:
-    const Browser::NavigationCheck& m_check;
+    Browser& m_browser;
 };
 
 } // namespace
@@ -158,8 +162,10 @@ Browser::Browser(QWidget* parent) : QWidget(parent)
 
 Browser::~Browser()
 {
-    // The page goes before the navigation check it refers to.
+    // The page and the profile's page server refer to this browser: they go while it is
+    // whole.
     delete m_view;
+    delete m_profile;
 }
 
 QWebEngineView* Browser::view()
@@ -167,7 +173,7 @@ QWebEngineView* Browser::view()
     if (m_view)
         return m_view;
     // Off the record: the preview leaves no cache, cookies or history on disk.
-    auto* profile = new QWebEngineProfile(this);
+    auto* profile = m_profile = new QWebEngineProfile(this);
     profile->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
     // When allowed, local pages reach the web; web pages never reach local ones (the
     // scheme's flags).
@@ -176,7 +182,7 @@ QWebEngineView* Browser::view()
     profile->installUrlSchemeHandler(kScheme, new LocalPages(m_source, profile));
 
     m_view = new QWebEngineView(this);
-    auto* page = new CheckedPage(profile, m_check, m_view);
+    auto* page = new CheckedPage(profile, *this, m_view);
     m_view->setPage(page);
     layout()->addWidget(m_view);
     connect(page, &QWebEnginePage::loadFinished, this, [this, page](bool ok) {
@@ -197,6 +203,11 @@ void Browser::navigate(const QString& path)
 void Browser::setNavigationCheck(NavigationCheck check)
 {
     m_check = std::move(check);
+}
+
+bool Browser::mayNavigate(const QUrl& address) const
+{
+    return !m_check || m_check(address);
 }
 
 void Browser::setPageSource(PageSource source)

@@ -14,6 +14,7 @@
 
 #include <functional>
 
+class QWebEngineProfile;
 class QWebEngineView;
 
 // Call once before the QApplication is made: the engine shares the widgets' graphics
@@ -47,6 +48,7 @@ public:
     // Without a check every address loads. Script addresses ("javascript:") run without it.
     using NavigationCheck = std::function<bool(const QUrl& address)>;
     void setNavigationCheck(NavigationCheck check);
+    bool mayNavigate(const QUrl& address) const;
 
     // Runs script in the loaded page; result gets its value (an invalid value before the
     // first navigation). Arrays come back as lists, objects as maps.
@@ -59,6 +61,9 @@ public:
 
 signals:
     void loadFinished(bool ok);
+    // The page itself (not a frame of it) is about to show the local file at path, before
+    // the file is asked for.
+    void pageOpening(const QString& path);
     // The page closed its own window by script (window.close()).
     void windowCloseRequested();
 
@@ -66,6 +71,7 @@ private:
     QWebEngineView* view();
 
     QWebEngineView* m_view = nullptr;
+    QWebEngineProfile* m_profile = nullptr;
     NavigationCheck m_check;
     PageSource m_source;
     bool m_webAllowed = false;

@@ -171,13 +171,13 @@ TEST_F(Preview, AFramesetPreviewOpensTheCurrentFramesetWithItsFramesBesideIt)
         EXPECT_EQ(plan.page, Page::Frameset);
         EXPECT_TRUE(plan.storeEditorText);
         EXPECT_EQ(plan.target, folder + QStringLiteral("Other.HTML"));
-        QStringList paths;
+        QStringList copies;
         for (const auto& [name, text] : shown) {
-            paths << folder + QString::fromLatin1(name);
-            EXPECT_EQ(readFile(pages.servedFile(paths.last())), QByteArray(text)) << name;
+            copies << pages.servedFile(folder + QString::fromLatin1(name));
+            EXPECT_EQ(readFile(copies.last()), QByteArray(text)) << name;
         }
-        EXPECT_EQ(pages.values().brovzerFiles, paths);
-        EXPECT_EQ(filesUnder(pages.temporaryFolder()).size(), paths.size());
+        EXPECT_EQ(pages.values().brovzerFiles, copies) << "what was written for it";
+        EXPECT_EQ(filesUnder(pages.temporaryFolder()).size(), copies.size());
         EXPECT_EQ(filesUnder(folders.root()), before);
 
         pages.values().brovzerFiles.clear(); // as the designer does; the close still cleans up
