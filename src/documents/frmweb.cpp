@@ -381,12 +381,20 @@ void frmWEB::SortFileList()
 void frmWEB::CreateProject()
 {
     DocumentCommands* documents = m_context.subsystems().documents;
+    const auto planned = [this] {
+        return planProjectCreation(Tpname->text(), Twebpath->text(), items());
+    };
+    // A list no project can be made from is refused before anything is asked.
+    if (const CreationPlan first = planned(); first.refusal != CreationRefusal::None) {
+        tellRefusal(first);
+        return;
+    }
     // The project takes the place of everything that is open: what that would lose is asked
     // about before anything is written, and a cancel (or a save that did not happen) keeps
-    // the wizard with its list. The plan follows, as the files are after any save.
+    // the wizard with its list. The plan is made again, as the files are after any save.
     if (documents && !documents->projects().mayReplaceOpenWork())
         return;
-    const CreationPlan plan = planProjectCreation(Tpname->text(), Twebpath->text(), items());
+    const CreationPlan plan = planned();
     if (!plan.gone.isEmpty())
         tellUser(QStringLiteral("es failebi aRar arsebobs da proeqtSi ar Seva:") + kCrLf + kCrLf +
                  plan.gone.join(kCrLf));

@@ -152,13 +152,21 @@ TEST_F(ProjectWindows, TheWizardAsksAboutOpenWorkBeforeItWritesAnything)
     press(shown, 0);
     const QStringList list = {QStringLiteral("Index.HTML"), QStringLiteral("NewPage1.HTML")};
     const QString kept = path(QStringLiteral("typed.txt"));
-    ScriptedPrompts prompts({QStringLiteral("2"), QStringLiteral("6"), kept});
+    ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("2"), QStringLiteral("6"), kept});
 
+    // A project that cannot be made is refused before the question.
+    auto* folder = named<QLineEdit>(shown, QStringLiteral("Twebpath"));
+    folder->setText(site(QStringLiteral("missing")));
     press(shown, 4);
     ASSERT_EQ(prompts.asked().size(), 1);
-    EXPECT_EQ(prompts.asked()[0].prompt,
+    EXPECT_EQ(prompts.asked()[0].prompt, QStringLiteral("proeqtis misamarTi ar arsebobs."));
+
+    folder->setText(site());
+    press(shown, 4);
+    ASSERT_EQ(prompts.asked().size(), 2);
+    EXPECT_EQ(prompts.asked()[1].prompt,
               QStringLiteral("ginaT gaxsnil failebSi cvlilebis damaxsovreba?"));
-    EXPECT_EQ(prompts.asked()[0].title, QStringLiteral("NEW WEB"));
+    EXPECT_EQ(prompts.asked()[1].title, QStringLiteral("NEW WEB"));
     EXPECT_EQ(QDir(site()).entryList(QDir::Files), QStringList()) << "a cancel writes nothing";
     EXPECT_EQ(commands.projects().wizard(), shown);
     EXPECT_EQ(shownNames(shown), list);
@@ -167,7 +175,7 @@ TEST_F(ProjectWindows, TheWizardAsksAboutOpenWorkBeforeItWritesAnything)
 
     // Saved first, then the project is written and opened in place of the saved text.
     press(shown, 4);
-    EXPECT_EQ(prompts.asked().size(), 3);
+    EXPECT_EQ(prompts.asked().size(), 4);
     EXPECT_EQ(readFile(kept), QByteArray("typed"));
     EXPECT_EQ(readFile(site(QStringLiteral("site.WEB"))),
               QByteArray("Index.HTML\r\nNewPage1.HTML\r\nSTOPF=Index.HTML\r\n"));
