@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -243,7 +244,8 @@ FontRecord defaultEditorFont()
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     FontRecord record;
     record.family = fixed.family();
-    record.pointSize = fixed.pointSize();
+    // A font sized in pixels has no point size of its own: the one it is drawn at.
+    record.pointSize = std::max(1, QFontInfo(fixed).pointSize());
     return record;
 }
 

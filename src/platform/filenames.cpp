@@ -26,22 +26,40 @@ bool usable(const QByteArray& name)
     return !name.isEmpty() && !name.contains('\0');
 }
 
+// A name of the file system, UTF-8 decoded, or, when it is not UTF-8, with every byte from
+// 80 up as its escape character.
+void appendNamePart(QString& path, QByteArrayView name)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const QString decoded = utf8.decode(name);
+    if (!utf8.hasError()) {
+        path += decoded;
+        return;
+    }
+    for (const char byte : name) {
+        const auto code = uchar(byte);
+        path += QChar(code < 0x80 ? char16_t(code) : char16_t(kEscapeBase + code));
+    }
+}
+
 } // namespace
 
 QString fileNameFromBytes(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8,
-                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    const QString decoded = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return decoded;
-    QString name;
-    name.reserve(bytes.size());
-    for (const char byte : bytes) {
-        const auto code = uchar(byte);
-        name += QChar(code < 0x80 ? char16_t(code) : char16_t(kEscapeBase + code));
+    // Each part of a path on its own: a UTF-8 folder keeps Qt's form of its name whatever
+    // the names inside it are.
+    QString path;
+    path.reserve(bytes.size());
+    for (qsizetype from = 0;;) {
+        const qsizetype slash = bytes.indexOf('/', from);
+        const qsizetype end = slash < 0 ? bytes.size() : slash;
+        appendNamePart(path, QByteArrayView(bytes).sliced(from, end - from));
+        if (slash < 0)
+            return path;
+        path += QLatin1Char('/');
+        from = slash + 1;
     }
-    return name;
 }
 
 QByteArray fileNameBytes(const QString& path)
@@ -69,7 +87,7 @@ QStringList folderFiles(const QString& folder)
 {
     QStringList names;
     const QByteArray base = fileNameBytes(folder) + '/';
-    if (!usable(base))
+    if (folder.isEmpty() || !usable(base))
         return names;
     const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(base.constData()), &::closedir);
     if (!dir)

@@ -12,8 +12,8 @@
 #include <QString>
 #include <QStringList>
 
-// A name read from the file system: UTF-8 decoded, or, when the bytes are not UTF-8, every
-// byte from 80 up held as its escape character.
+// A path read from the file system, each of its parts UTF-8 decoded, or, when that part's
+// bytes are not UTF-8, every byte from 80 up held as its escape character.
 QString fileNameFromBytes(const QByteArray& bytes);
 
 // The file system's bytes of a path: escape characters give their bytes back, the rest is

@@ -1,3 +1,4 @@
+#include "platform/filenames.h"
 #include "platform/paths.h"
 
 #include "support/testfolders.h"
@@ -25,6 +26,30 @@ TEST(Paths, TitleIsThePartAfterTheLastSlashOfEitherKind)
     EXPECT_EQ(pathTitle(QStringLiteral("a\\b/c\\d.css")), QStringLiteral("d.css"));
     EXPECT_EQ(pathTitle(QStringLiteral("plain.txt")), QStringLiteral("plain.txt"));
     EXPECT_EQ(pathTitle(QStringLiteral("/folder/")), QString());
+}
+
+// A name that is not UTF-8 is held in escapes that give its bytes back; the other parts of
+// its path keep Qt's own form, so that it compares with paths Qt made.
+TEST(FileNames, EachPartOfAPathIsHeldOnItsOwnAndGivesItsBytesBack)
+{
+    const QByteArray georgianFolder = "/h/\xE1\x83\x90/";
+    const struct
+    {
+        QByteArray bytes;
+        QString held;
+    } cases[] = {
+        {"/h/a.html", QStringLiteral("/h/a.html")},
+        {georgianFolder + "b.html", QStringLiteral("/h/\u10D0/b.html")},
+        {georgianFolder + "\xC0.html",
+         QStringLiteral("/h/\u10D0/") + QChar(0xDCC0) + QStringLiteral(".html")},
+        {"/\xC0/\xE1\x83\x90", QString(QChar(u'/')) + QChar(0xDCC0) + QStringLiteral("/\u10D0")},
+    };
+    for (const auto& [bytes, held] : cases) {
+        EXPECT_EQ(fileNameFromBytes(bytes), held) << bytes.toStdString();
+        EXPECT_EQ(fileNameBytes(held), bytes) << bytes.toStdString();
+        EXPECT_EQ(hasEightBitName(held), bytes.contains('\xC0')) << bytes.toStdString();
+    }
+    EXPECT_TRUE(folderFiles(QString()).isEmpty()) << "no folder is not the root";
 }
 
 TEST(ProgramFolder, ChoosesEnvironmentThenAPortableInstallThenUserData)
