@@ -19,13 +19,13 @@
 #include "app/frmh.h"
 #include "documents/documentcommands.h"
 #include "documents/opencommands.h"
-#include "documents/projectcommands.h"
 #include "documents/savecommands.h"
 #include "documents/treecommands.h"
 #include "platform/bytetext.h"
 #include "platform/editorcontrol.h"
 #include "platform/filewriter.h"
 #include "platform/prompts.h"
+#include "projects/projectcommands.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

@@ -20,13 +20,13 @@
 #include "documents/documentcommands.h"
 #include "documents/documentstate.h"
 #include "documents/opencommands.h"
-#include "editor/frmsuch.h"
-#include "editor/searchcommands.h"
-#include "editor/searchengine.h"
 #include "platform/bytetext.h"
 #include "platform/editorcontrol.h"
 #include "platform/filewriter.h"
 #include "platform/prompts.h"
+#include "search/frmsuch.h"
+#include "search/searchcommands.h"
+#include "search/searchengine.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

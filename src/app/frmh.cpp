@@ -15,24 +15,25 @@
 #include "documents/editorcontroltext.h"
 #include "documents/filepanelcommands.h"
 #include "documents/opencommands.h"
-#include "documents/previewcommands.h"
 #include "documents/savecommands.h"
-#include "documents/uploadcommands.h"
 #include "editor/colouring.h"
 #include "editor/editmenucommands.h"
 #include "editor/editorevents.h"
 #include "editor/listcss.h"
-#include "editor/phtbar.h"
-#include "editor/searchcommands.h"
-#include "editor/tagcommands.h"
 #include "editor/textfunctioncommands.h"
-#include "editor/toolbarpickers.h"
 #include "menus/coolmenu.h"
 #include "menus/menuregistry.h"
 #include "platform/displaymap.h"
 #include "platform/editorcontrol.h"
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
+#include "projects/projectcommands.h"
+#include "publish/previewcommands.h"
+#include "publish/uploadcommands.h"
+#include "search/searchcommands.h"
+#include "tags/phtbar.h"
+#include "tags/tagcommands.h"
+#include "tags/toolbarpickers.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -87,35 +88,16 @@ FrmH::FrmH(QWidget* parent) : QMainWindow(parent)
     buildStatusBar();
     m_editorText = std::make_unique<EditorControlText>(*T1);
     m_documentState = std::make_unique<DocumentState>(*m_editorText);
-    m_registry = new MenuRegistry(*menuBar(), *this);
+    m_registry = std::make_unique<MenuRegistry>(*menuBar(), *this);
     createSubsystems();
     addFrameCommands();
 }
 
 FrmH::~FrmH()
 {
-    // The subsystems hold this window as their context: they go first, while it is whole,
-    // and the editor's events find no subscriber while the controls go. So do the
-    // controls that act through the context (the CSS list hears of its focus going).
-    delete m_subsystems.search;
-    delete m_mainCommands;
-    delete m_subsystems.design;
-    delete m_subsystems.editorEvents;
-    delete m_subsystems.cssList;
-    delete m_tagBar;
-    delete m_subsystems.colouring;
-    delete m_subsystems.pickers;
-    delete m_subsystems.tags;
-    delete m_subsystems.textFunctions;
-    delete m_subsystems.editMenu;
-    delete m_subsystems.filePanel;
-    delete m_subsystems.upload;
-    delete m_subsystems.preview;
-    delete m_subsystems.language;
-    delete m_subsystems.conversions;
-    delete m_subsystems.documents;
+    // The subsystems go in the reverse order of their making (the members' order); none
+    // reaches another meanwhile.
     m_subsystems = {};
-    delete m_registry;
 }
 
 void FrmH::createSubsystems()
@@ -124,27 +106,30 @@ void FrmH::createSubsystems()
     // the clipboard's, the conversions, list replace, the text functions; in the Extras menu
     // search and replace and the wrap templates first; in the tag pop-ups the tags before
     // the page design windows.
-    m_subsystems.documents = new DocumentCommands(*this);
-    m_subsystems.editMenu = new EditMenuCommands(*this);
-    m_subsystems.conversions = new ConversionMenus(*this);
-    m_subsystems.search = new SearchCommands(*this);
-    m_subsystems.textFunctions = new TextFunctionCommands(*this);
-    m_subsystems.language = new LanguageMenu(*this);
-    m_subsystems.colouring = new Colouring(*this);
-    m_subsystems.toolbar = m_tagBar;
-    m_subsystems.cssList = new ListCSS(*this);
-    m_subsystems.pickers = new ToolbarPickers(*this);
-    m_subsystems.tags = new TagCommands(*this);
-    m_subsystems.editorEvents = new EditorEvents(*this);
-    m_subsystems.preview = new PreviewCommands(*this);
-    m_subsystems.upload = new UploadCommands(*this);
-    m_subsystems.previewValues = &m_subsystems.preview->pages().values();
-    m_subsystems.design = new DesignCommands(*this);
+    Subsystems& parts = m_subsystems;
+    parts.documents = (m_documents = std::make_unique<DocumentCommands>(*this)).get();
+    parts.projects = (m_projects = std::make_unique<ProjectCommands>(*m_documents, *this)).get();
+    parts.editMenu = (m_editMenu = std::make_unique<EditMenuCommands>(*this)).get();
+    parts.conversions = (m_conversions = std::make_unique<ConversionMenus>(*this)).get();
+    parts.search = (m_search = std::make_unique<SearchCommands>(*this)).get();
+    parts.textFunctions = (m_textFunctions = std::make_unique<TextFunctionCommands>(*this)).get();
+    parts.language = (m_language = std::make_unique<LanguageMenu>(*this)).get();
+    parts.colouring = (m_colouring = std::make_unique<Colouring>(*this)).get();
+    parts.toolbar = m_tagBar.get();
+    parts.cssList = (m_cssList = std::make_unique<ListCSS>(*this)).get();
+    parts.pickers = (m_pickers = std::make_unique<ToolbarPickers>(*this)).get();
+    parts.tags = (m_tags = std::make_unique<TagCommands>(*this)).get();
+    parts.editorEvents = (m_editorEvents = std::make_unique<EditorEvents>(*this)).get();
+    parts.preview = (m_preview = std::make_unique<PreviewCommands>(*this)).get();
+    parts.upload = (m_upload = std::make_unique<UploadCommands>(*this)).get();
+    parts.previewValues = &m_preview->pages().values();
+    parts.design = (m_design = std::make_unique<DesignCommands>(*this)).get();
     // Last: its Quit ends the File menu.
-    m_mainCommands = new MainCommands(*this);
-    m_subsystems.filePanel = new FilePanelCommands(*this, *DR, *FOL, *FIL, *LF);
+    m_mainCommands = std::make_unique<MainCommands>(*this);
+    parts.filePanel =
+        (m_filePanel = std::make_unique<FilePanelCommands>(*this, *DR, *FOL, *FIL, *LF)).get();
 
-    DocumentCommands* documents = m_subsystems.documents;
+    DocumentCommands* documents = m_documents.get();
     connect(Cadd, &QToolButton::clicked, this,
             [documents] { runGuarded([documents] { documents->opening().Cadd_Click(); }); });
     connect(Cdel, &QToolButton::clicked, this,
@@ -164,7 +149,7 @@ void FrmH::buildControls()
     setCentralWidget(surface);
     surface->installEventFilter(this);
 
-    m_tagBar = new PHTbar(*this, surface);
+    m_tagBar = std::make_unique<PHTbar>(*this, surface);
     m_tagBar->setGeometry(0, 0, width(), kToolbarHeight);
 
     lbWEBshov = new QLabel(surface);
@@ -226,7 +211,7 @@ void FrmH::buildControls()
     lbWEBshov->setText(QStringLiteral("\u25C0"));
 
     // Tests find the frame's controls by these names.
-    const std::pair<QObject*, const char*> named[] = {{m_tagBar, "PHTbar"},
+    const std::pair<QObject*, const char*> named[] = {{m_tagBar.get(), "PHTbar"},
                                                       {PWEB, "PWEB"},
                                                       {TAB1, "TAB1"},
                                                       {TV, "TV"},
@@ -316,7 +301,8 @@ void FrmH::Form_Load()
     {
         const DocumentState::TextLoading loading(documents());
         HelpObj = new HelpCallBack(this);
-        connect(HelpObj, &HelpCallBack::MenuHelp, m_mainCommands, &MainCommands::HelpObj_MenuHelp);
+        connect(HelpObj, &HelpCallBack::MenuHelp, m_mainCommands.get(),
+                &MainCommands::HelpObj_MenuHelp);
         InstallCoolMenu(this, *m_registry, HelpObj, &ImageList);
         setStatus(StatusPanel::Main, QString());
         openkodlist();

@@ -17,18 +17,35 @@
 #include <array>
 #include <memory>
 
+class Colouring;
+class ConversionMenus;
+class DesignCommands;
+class DocumentCommands;
 class DocumentState;
+class EditMenuCommands;
 class EditorControl;
 class EditorControlText;
+class EditorEvents;
+class FilePanelCommands;
 class HelpCallBack;
+class LanguageMenu;
+class ListCSS;
 class MainCommands;
+class MenuRegistry;
 class PHTbar;
+class PreviewCommands;
+class ProjectCommands;
 class QComboBox;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QTabBar;
 class QToolButton;
+class SearchCommands;
+class TagCommands;
+class TextFunctionCommands;
+class ToolbarPickers;
+class UploadCommands;
 
 class FrmH : public QMainWindow, public StartTarget, public CommandContext
 {
@@ -113,8 +130,7 @@ private:
     EditorCloseState editorCloseState() const;
 
     // --- Controls ----------------------------------------------------------------------
-    PHTbar* m_tagBar; // the tag toolbar, "PHTbar"
-    QWidget* PWEB;    // the side panel
+    QWidget* PWEB; // the side panel
     QTabBar* TAB1;
     QTreeWidget* TV;   // the tree of open files
     QToolButton* Cadd; // opens a file
@@ -147,9 +163,32 @@ private:
     LanguageMode m_languageMode = LanguageMode::Latin;
     QString m_decodedViewShown; // what the decoded view shows
 
+    // --- What the window makes after its controls, in the order it makes them --------
+    // They go in the reverse order, before the controls, while the window is whole: the
+    // editor's events find no subscriber while the controls go.
+    std::unique_ptr<PHTbar> m_tagBar; // the tag toolbar, "PHTbar", a control that acts
+                                      // through the context
     std::unique_ptr<EditorControlText> m_editorText;
     std::unique_ptr<DocumentState> m_documentState;
-    MenuRegistry* m_registry = nullptr;
+    std::unique_ptr<MenuRegistry> m_registry;
+    std::unique_ptr<DocumentCommands> m_documents;
+    std::unique_ptr<ProjectCommands> m_projects;
+    std::unique_ptr<EditMenuCommands> m_editMenu;
+    std::unique_ptr<ConversionMenus> m_conversions;
+    std::unique_ptr<SearchCommands> m_search;
+    std::unique_ptr<TextFunctionCommands> m_textFunctions;
+    std::unique_ptr<LanguageMenu> m_language;
+    std::unique_ptr<Colouring> m_colouring;
+    std::unique_ptr<ListCSS> m_cssList;
+    std::unique_ptr<ToolbarPickers> m_pickers;
+    std::unique_ptr<TagCommands> m_tags;
+    std::unique_ptr<EditorEvents> m_editorEvents;
+    std::unique_ptr<PreviewCommands> m_preview;
+    std::unique_ptr<UploadCommands> m_upload;
+    std::unique_ptr<DesignCommands> m_design;
+    std::unique_ptr<MainCommands> m_mainCommands;
+    std::unique_ptr<FilePanelCommands> m_filePanel;
+    // Handles into the subsystems above, as the subsystems reach each other; they are
+    // emptied first when the window goes, so that nothing reaches a subsystem that went.
     Subsystems m_subsystems;
-    MainCommands* m_mainCommands = nullptr;
 };

@@ -66,7 +66,7 @@ QString menuHelpText(const QString& number)
     return {};
 }
 
-MainCommands::MainCommands(CommandContext& context) : QObject(&context.owner()), m_context(context)
+MainCommands::MainCommands(CommandContext& context) : m_context(context)
 {
     addMenuCommands();
 }

@@ -26,8 +26,7 @@ EnableRule ruleOf(const ConversionCommand& command)
 
 } // namespace
 
-ConversionMenus::ConversionMenus(CommandContext& context)
-    : QObject(&context.owner()), m_context(context)
+ConversionMenus::ConversionMenus(CommandContext& context) : m_context(context)
 {
     MenuRegistry& registry = context.registry();
     QMenu& edit = registry.menu("mnuEdit");

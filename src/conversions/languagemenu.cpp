@@ -41,7 +41,7 @@ constexpr int kCtrlY = 25;
 
 } // namespace
 
-LanguageMenu::LanguageMenu(CommandContext& context) : QObject(&context.owner()), m_context(context)
+LanguageMenu::LanguageMenu(CommandContext& context) : m_context(context)
 {
     MenuRegistry& registry = context.registry();
     QMenu& mnuena = registry.menu("mnuena");

@@ -19,16 +19,16 @@ class FilePanelCommands;
 class LanguageMenu;
 class ListCSS;
 class MenuRegistry;
-class PHTbar;
+class PagePreview;
 class Pickers;
-class PreviewCommands;
 class QTreeWidget;
 class QWidget;
 class SearchCommands;
-
+class TagButtons;
 class TagCommands;
 class TextFunctionCommands;
 class UploadCommands;
+class WebProjects;
 struct PreviewValues;
 
 // The status bar's panels: "kMain" (menu help and hints), "SK" (selection length), "SST"
@@ -42,14 +42,15 @@ enum class LanguageMode { Russian, GeorgianIso, GeorgianKeys, Latin };
 struct Subsystems
 {
     DocumentCommands* documents = nullptr;
+    WebProjects* projects = nullptr;
     ConversionMenus* conversions = nullptr;
     LanguageMenu* language = nullptr;
     EditorEvents* editorEvents = nullptr;
     Colouring* colouring = nullptr;
-    PHTbar* toolbar = nullptr;
+    TagButtons* toolbar = nullptr;
     ListCSS* cssList = nullptr;
     Pickers* pickers = nullptr;
-    PreviewCommands* preview = nullptr;
+    PagePreview* preview = nullptr;
     UploadCommands* upload = nullptr;
     DesignCommands* design = nullptr;
     // The browser preview's program-wide values, which the frameset designer sets.

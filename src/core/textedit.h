@@ -9,7 +9,7 @@
 
 struct TextEdit
 {
-    qint32 start = 0;  // the replaced range
+    qint32 start = 0; // the replaced range
     qint32 length = 0;
     QString replacement; // byte text
     qint32 selStart = 0; // the selection once the replacement is in

@@ -13,8 +13,7 @@
 
 #include <QMenu>
 
-DesignCommands::DesignCommands(CommandContext& context)
-    : QObject(&context.owner()), m_context(context)
+DesignCommands::DesignCommands(CommandContext& context) : m_context(context)
 {
     addMenuCommands();
 }

@@ -2,11 +2,11 @@
 
 #include "core/commandcontext.h"
 #include "core/editapplier.h"
+#include "core/previewvalues.h"
 #include "core/textedit.h"
 #include "design/framesetpages.h"
 #include "documents/documentcommands.h"
 #include "documents/documentstate.h"
-#include "documents/previewpages.h"
 #include "platform/editorcontrol.h"
 
 namespace {

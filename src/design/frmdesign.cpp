@@ -1,12 +1,12 @@
 #include "design/frmdesign.h"
 
 #include "core/commandcontext.h"
+#include "core/previewvalues.h"
 #include "core/progprops.h"
 #include "core/windowcontrols.h"
 #include "design/framesetdocuments.h"
 #include "design/framesetpages.h"
 #include "design/framesetpreview.h"
-#include "documents/previewpages.h"
 #include "platform/packedcolour.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"

@@ -4,7 +4,6 @@
 #include "core/sharedroutines.h"
 #include "documents/documentstate.h"
 #include "documents/opencommands.h"
-#include "documents/projectcommands.h"
 #include "documents/savecommands.h"
 #include "documents/treecommands.h"
 #include "menus/menuregistry.h"
@@ -18,11 +17,9 @@ const QString kCaption = QStringLiteral("Kelmora");
 } // namespace
 
 DocumentCommands::DocumentCommands(CommandContext& context)
-    : QObject(&context.owner()), m_context(context),
-      m_tree(std::make_unique<TreeCommands>(*this, context)),
+    : m_context(context), m_tree(std::make_unique<TreeCommands>(*this, context)),
       m_saving(std::make_unique<SaveCommands>(*this, context)),
-      m_opening(std::make_unique<OpenCommands>(*this, context)),
-      m_projects(std::make_unique<ProjectCommands>(*this, context))
+      m_opening(std::make_unique<OpenCommands>(*this, context))
 {
     addMenuCommands();
 }
@@ -32,6 +29,11 @@ DocumentCommands::~DocumentCommands() = default;
 DocumentState& DocumentCommands::state()
 {
     return m_context.documents();
+}
+
+WebProjects& DocumentCommands::projects()
+{
+    return *m_context.subsystems().projects;
 }
 
 void DocumentCommands::addMenuCommands()

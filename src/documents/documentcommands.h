@@ -1,8 +1,9 @@
 #pragma once
 
 // The documents subsystem: opening files, the tree of open files as the document switcher,
-// new, closing and saving documents, and web projects, each in a class of its own. This class
-// creates them, puts their commands into the File menu and answers the editor's events for them.
+// new, closing and saving documents, each in a class of its own. This class creates them,
+// puts their commands into the File menu and answers the editor's events for them. Web
+// projects are a subsystem of their own, reached through projects().
 // They work on the program through the command context, on the documents through its one
 // DocumentState, and ask the user through the prompts.
 
@@ -13,10 +14,10 @@
 class CommandContext;
 class DocumentState;
 class OpenCommands;
-class ProjectCommands;
 class QAction;
 class SaveCommands;
 class TreeCommands;
+class WebProjects;
 
 class DocumentCommands : public QObject
 {
@@ -30,7 +31,8 @@ public:
     OpenCommands& opening() { return *m_opening; }
     TreeCommands& tree() { return *m_tree; }
     SaveCommands& saving() { return *m_saving; }
-    ProjectCommands& projects() { return *m_projects; }
+    // The web projects, which the main window creates beside the documents.
+    WebProjects& projects();
 
     // The editor's events, in the order the editor's subscriber calls them.
     void T1_Change();
@@ -56,7 +58,6 @@ private:
     std::unique_ptr<TreeCommands> m_tree;
     std::unique_ptr<SaveCommands> m_saving;
     std::unique_ptr<OpenCommands> m_opening;
-    std::unique_ptr<ProjectCommands> m_projects;
     QAction* mnuSave = nullptr;
     QAction* mnuSaveas = nullptr;
 };

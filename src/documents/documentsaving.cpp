@@ -1,9 +1,10 @@
 #include "documents/documentsaving.h"
 
+#include "core/commandcontext.h"
 #include "core/sharedroutines.h"
 #include "documents/documentfiles.h"
 #include "documents/documentstate.h"
-#include "documents/projectsaverun.h"
+#include "documents/webprojects.h"
 #include "platform/bytetext.h"
 #include "platform/prompts.h"
 
@@ -31,8 +32,8 @@ void reportWriteFailure(int failedFiles)
     MsgBoxa(prompt, QStringLiteral("ERROR"), kIconError, 1, QString(), 40);
 }
 
-DocumentSaving::DocumentSaving(DocumentState& state, QWidget* dialogOwner)
-    : m_state(state), m_dialogOwner(dialogOwner)
+DocumentSaving::DocumentSaving(CommandContext& context)
+    : m_context(context), m_state(context.documents()), m_dialogOwner(&context.owner())
 {}
 
 SaveOutcome DocumentSaving::SaveDocuments(const QString& fileName, qint16 index)
@@ -122,7 +123,7 @@ SaveOutcome DocumentSaving::saveEverything()
 {
     m_state.store();
     if (m_state.Docs().WEBopened())
-        return ProjectSaveRun(m_state, *this, m_dialogOwner).saveOpenProject();
+        return m_context.subsystems().projects->saveOpenProject(*this);
     if (!m_state.DocsMode())
         return saveSingleFile();
     if (m_state.Docs().Count() == 0)
@@ -130,7 +131,7 @@ SaveOutcome DocumentSaving::saveEverything()
     const QString answer = MsgBoxa(QStringLiteral("gindaT gaxsnili failebisgan proeqtis Seqmna?"),
                                    QString(), kIconQuestion, 3, QString(), 50);
     if (answer == QLatin1String("6"))
-        return ProjectSaveRun(m_state, *this, m_dialogOwner).createFromDocuments();
+        return m_context.subsystems().projects->createFromDocuments(*this);
     if (answer == QLatin1String("7"))
         return saveEachDocument();
     return SaveOutcome::Cancelled;

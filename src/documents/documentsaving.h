@@ -9,6 +9,7 @@
 
 #include <QString>
 
+class CommandContext;
 class DocumentState;
 class QWidget;
 
@@ -21,7 +22,7 @@ void reportWriteFailure(int failedFiles = 0);
 class DocumentSaving
 {
 public:
-    DocumentSaving(DocumentState& state, QWidget* dialogOwner);
+    explicit DocumentSaving(CommandContext& context);
 
     // The three forms: a file name and an index write that document to that file; an
     // empty name and an index save that document under a name chosen in the save dialog;
@@ -52,6 +53,7 @@ private:
     bool writeText(qint16 index, const QString& path, Report report);
     QString askFileName(const QString& proposedName, const QString& folder);
 
+    CommandContext& m_context;
     DocumentState& m_state;
     QWidget* m_dialogOwner;
 };

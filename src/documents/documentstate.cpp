@@ -3,7 +3,7 @@
 #include "documents/documentfiles.h"
 #include "documents/editortext.h"
 #include "documents/opentree.h"
-#include "documents/projectreading.h"
+#include "documents/projectread.h"
 
 #include <limits>
 

@@ -34,7 +34,7 @@ QString volumeRootOf(const QString& path)
 
 FilePanelCommands::FilePanelCommands(CommandContext& context, QComboBox& DR, QListWidget& FOL,
                                      QListWidget& FIL, QListWidget& LF)
-    : QObject(&context.owner()), m_context(context), DR(DR), FOL(FOL), FIL(FIL), LF(LF)
+    : m_context(context), DR(DR), FOL(FOL), FIL(FIL), LF(LF)
 {
     MenuRegistry& registry = context.registry();
     QMenu& mnufilebox = registry.menu("mnufilebox");

@@ -10,8 +10,8 @@
 #include "documents/filepanelcommands.h"
 #include "documents/opentreeview.h"
 #include "documents/pageskeleton.h"
-#include "documents/projectcommands.h"
 #include "documents/treecommands.h"
+#include "documents/webprojects.h"
 #include "platform/bytetext.h"
 #include "platform/editorcontrol.h"
 
@@ -25,7 +25,7 @@ constexpr qint32 kIconProjectQuestion = 8;
 } // namespace
 
 SaveCommands::SaveCommands(DocumentCommands& documents, CommandContext& context)
-    : m_documents(documents), m_context(context), m_saving(context.documents(), &context.owner())
+    : m_documents(documents), m_context(context), m_saving(context)
 {}
 
 DocumentState& SaveCommands::state() const

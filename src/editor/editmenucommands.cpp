@@ -11,8 +11,7 @@
 #include <QMenu>
 #include <QPrinter>
 
-EditMenuCommands::EditMenuCommands(CommandContext& context)
-    : QObject(&context.owner()), m_context(context)
+EditMenuCommands::EditMenuCommands(CommandContext& context) : m_context(context)
 {
     MenuRegistry& registry = context.registry();
     QMenu& edit = registry.menu("mnuEdit");

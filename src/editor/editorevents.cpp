@@ -6,12 +6,12 @@
 #include "core/commandguard.h"
 #include "core/editapplier.h"
 #include "core/progprops.h"
+#include "core/tagbuttons.h"
 #include "documents/documentcommands.h"
 #include "documents/documentstate.h"
 #include "editor/colouring.h"
 #include "editor/indentation.h"
 #include "editor/listcss.h"
-#include "editor/phtbar.h"
 #include "platform/clipboard.h"
 #include "platform/editorcontrol.h"
 
@@ -58,7 +58,7 @@ LineSelection lineSelectionOf(const EditorControl& editor)
 
 } // namespace
 
-EditorEvents::EditorEvents(CommandContext& context) : QObject(&context.owner()), m_context(context)
+EditorEvents::EditorEvents(CommandContext& context) : m_context(context)
 {
     EditorControl& editor = context.editor();
     editor.setKeysBeforeShortcuts(takenBeforeShortcuts);
@@ -105,7 +105,7 @@ void EditorEvents::popUp(const char* menuName, const QPoint& globalPosition)
 
 void EditorEvents::pressToolbarButton(int toolbarCode)
 {
-    if (PHTbar* toolbar = m_context.subsystems().toolbar)
+    if (TagButtons* toolbar = m_context.subsystems().toolbar)
         toolbar->htmlbarklick(toolbarCode);
 }
 

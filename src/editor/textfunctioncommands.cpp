@@ -27,8 +27,7 @@ QString askOneLine(const QString& prompt, const QString& preset = QString())
 
 } // namespace
 
-TextFunctionCommands::TextFunctionCommands(CommandContext& context)
-    : QObject(&context.owner()), m_context(context)
+TextFunctionCommands::TextFunctionCommands(CommandContext& context) : m_context(context)
 {
     MenuRegistry& registry = context.registry();
     QMenu& edit = registry.menu("mnuEdit");

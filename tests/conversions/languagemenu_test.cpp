@@ -3,8 +3,8 @@
 
 #include "conversions/languagemenu.h"
 
-#include "editor/editorwindow.h"
 #include "menus/menucaption.h"
+#include "support/editorwindow.h"
 
 namespace {
 

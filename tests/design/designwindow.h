@@ -4,10 +4,10 @@
 // documents and menus, the editor's events reaching the documents, the preview's values,
 // scripted answers and a fresh program folder.
 
+#include "core/previewvalues.h"
 #include "design/designtext.h"
 #include "documents/documentcommands.h"
 #include "documents/documentstate.h"
-#include "documents/previewpages.h"
 #include "editor/editorevents.h"
 #include "platform/editorcontrol.h"
 #include "support/fakecontext.h"

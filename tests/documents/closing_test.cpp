@@ -1,4 +1,4 @@
-#include "commandsfixture.h"
+#include "support/commandsfixture.h"
 
 #include "core/progprops.h"
 #include "documents/pageskeleton.h"

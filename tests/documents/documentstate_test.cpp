@@ -1,7 +1,7 @@
 #include "documents/documentstate.h"
 
 #include "documents/editortext.h"
-#include "invariants.h"
+#include "support/invariants.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "commandsfixture.h"
+#include "support/commandsfixture.h"
 
 #include "conversions/codetables.h"
 #include "platform/bytetext.h"

@@ -2,7 +2,7 @@
 
 #include "documents/pageskeleton.h"
 
-#include "editor/markedtext.h"
+#include "support/markedtext.h"
 
 #include <gtest/gtest.h>
 

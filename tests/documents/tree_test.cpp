@@ -1,4 +1,4 @@
-#include "commandsfixture.h"
+#include "support/commandsfixture.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The colouring on the real editor control: the colours are seen on the screen, and
 // switching them on and off changes no byte, selection, undo step or changed mark.
 
-#include "viewcontext.h"
+#include "support/viewcontext.h"
 
 #include "conversions/bytes.h"
 #include "core/editapplier.h"

@@ -4,7 +4,7 @@
 #include "editor/answers.h"
 #include "editor/editcommands.h"
 
-#include "markedtext.h"
+#include "support/markedtext.h"
 
 #include <gtest/gtest.h>
 

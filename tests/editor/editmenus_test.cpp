@@ -10,7 +10,7 @@
 #include "support/scriptedprompts.h"
 #include "support/testfolders.h"
 
-#include "markedtext.h"
+#include "support/markedtext.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 // the text and the selection, the status panels, the decoded view, paste, the keys taken
 // before any shortcut and the context menus. Every key and click goes to the real editor.
 
-#include "editorwindow.h"
+#include "support/editorwindow.h"
 
 #include "core/collection.h"
 #include "platform/clipboard.h"

@@ -4,8 +4,8 @@
 
 #include "editor/indentation.h"
 
-#include "editorwindow.h"
-#include "markedtext.h"
+#include "support/editorwindow.h"
+#include "support/markedtext.h"
 
 #include <QTextBlock>
 #include <QTextLayout>

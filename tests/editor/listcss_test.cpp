@@ -1,7 +1,7 @@
 // The CSS list over the real editor: filled once and shown at the caret with the focus
 // left in the editor, writing the chosen entry, closed by the editor's keys and clicks.
 
-#include "viewcontext.h"
+#include "support/viewcontext.h"
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -51,8 +51,8 @@ TEST_F(CssList, ChoosingWritesPropertiesAndValuesOnly)
     EXPECT_EQ(editor().Text(), QStringLiteral("p {font-family:}"));
     EXPECT_FALSE(list.isVisible());
     EXPECT_TRUE(editor().hasFocus());
-    choose(2); // a tab and "serif"
-    choose(0); // a heading
+    choose(2);  // a tab and "serif"
+    choose(0);  // a heading
     choose(-1); // no row
     EXPECT_EQ(editor().Text(), QStringLiteral("p {font-family:serif}"));
 

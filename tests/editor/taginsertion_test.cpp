@@ -3,7 +3,7 @@
 
 #include "editor/taginsertion.h"
 
-#include "markedtext.h"
+#include "support/markedtext.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "platform/casefold.h"
 
-#include "markedtext.h"
+#include "support/markedtext.h"
 
 #include <QRandomGenerator>
 
