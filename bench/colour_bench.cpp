@@ -40,7 +40,7 @@ public:
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))
             std::fprintf(stderr, "the window did not become active\n");
-        window.documents().resetToSingleFile(QString(), text);
+        window.documents().resetToSingleFile(FilePath(), text);
         editor().setFocus();
         editor().setSelStart(editor().TextLength() / 2);
         editor().ensureCursorVisible();

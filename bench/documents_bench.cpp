@@ -108,7 +108,7 @@ struct OpenWindow
     {
         window.showPlain();
         for (const QString& path : folder.paths)
-            window.subsystems().documents->opening().ofnen(path);
+            window.subsystems().documents->opening().ofnen(FilePath(path));
     }
     DocumentCommands& commands() { return *window.subsystems().documents; }
     FrmH window;
@@ -123,7 +123,7 @@ void docsOpen(benchmark::State& state, DocumentRun run)
         QElapsedTimer timer;
         timer.start();
         for (const QString& path : folder.paths)
-            window.subsystems().documents->opening().ofnen(path);
+            window.subsystems().documents->opening().ofnen(FilePath(path));
         report(state, millisecondsPer(timer, run.documents));
     }
 }
@@ -155,7 +155,7 @@ void docsSave(benchmark::State& state, DocumentRun run)
         }
         QElapsedTimer timer;
         timer.start();
-        open.commands().saving().SaveDocuments(QString(), -1);
+        open.commands().saving().SaveDocuments(FilePath(), -1);
         report(state, millisecondsPer(timer, run.documents));
     }
 }
@@ -190,7 +190,7 @@ void projectSave(benchmark::State& state, int files)
         }
         QElapsedTimer timer;
         timer.start();
-        commands.saving().SaveDocuments(QString(), -1);
+        commands.saving().SaveDocuments(FilePath(), -1);
         report(state, millisecondsPer(timer, files));
     }
 }

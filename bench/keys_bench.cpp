@@ -73,7 +73,7 @@ void typeInEditor(benchmark::State& state, qsizetype size)
     window.showPlain();
     window.resize(1000, 700);
     activate(window);
-    window.documents().resetToSingleFile(QString(), text);
+    window.documents().resetToSingleFile(FilePath(), text);
     EditorControl* editor = &window.editor();
     editor->setFocus();
     editor->setSelStart(editor->TextLength() / 2);

@@ -185,7 +185,7 @@ public:
         qputenv("KELMORA_HOME", m_home.path().toLocal8Bit());
         window.showPlain();
         for (int i = 0; i < count; ++i)
-            window.subsystems().documents->opening().ofnen(documentFiles()[i]);
+            window.subsystems().documents->opening().ofnen(FilePath(documentFiles()[i]));
         callUp();
         m_search->findChild<QCheckBox*>(QStringLiteral("CKalfil"))->setChecked(true);
     }
@@ -194,7 +194,7 @@ public:
     {
         qputenv("KELMORA_HOME", m_home.path().toLocal8Bit());
         window.showPlain();
-        window.documents().resetToSingleFile(QString(), text);
+        window.documents().resetToSingleFile(FilePath(), text);
         callUp();
     }
 

@@ -112,7 +112,7 @@ void runCommand(benchmark::State& state, const Command& command, qsizetype size)
     EditorControl& editor = window.editor();
     QAction* item = window.registry().action(command.menuItem);
     const auto prepare = [&] {
-        window.documents().resetToSingleFile(QString(), text);
+        window.documents().resetToSingleFile(FilePath(), text);
         if (command.selectAll)
             editor.setSelection(0, editor.TextLength());
         else

@@ -660,7 +660,7 @@ void FrmH::Form_QueryUnload(bool& cancel)
         // Closing after a cancelled or failed save would lose the text.
         cancel =
             question && !savedOrDiscarded(question->prompt, question->title, kIconQuestion, [&] {
-                return m_subsystems.documents->saving().SaveDocuments(QString(), -1) ==
+                return m_subsystems.documents->saving().SaveDocuments(FilePath(), -1) ==
                            SaveOutcome::Done &&
                        !unsavedWorkRemains(editorCloseState(), documents().Docs());
             });

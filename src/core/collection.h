@@ -4,6 +4,7 @@
 // carries the state of the open web project. The main window's document state
 // (src/documents/documentstate.h) owns the program's one collection and its current index.
 
+#include "core/filepath.h"
 #include "platform/bytetext.h"
 
 #include <QString>
@@ -25,7 +26,7 @@ struct Ithem
     QString Kay;
     qint16 saved = 0;    // the document has a file on disk, filepath names it
     qint16 Changed = 0;  // changed since it was loaded or last saved
-    QString filepath;    // "" for a document that was never saved
+    FilePath filepath;   // none for a document that was never saved
     qint16 PinListi = 0; // -1 read from a project list, 0 made by the frameset designer
     QString FileTitle;   // the title in the tree of open files
     qint16 IsInWEB = 0;  // listed in the open project's list file

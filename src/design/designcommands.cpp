@@ -80,14 +80,14 @@ void DesignCommands::openMatrix(const QString& path)
     }
     DocumentState& state = m_context.documents();
     if (!state.DocsMode() && !state.singleFileHoldsWork()) {
-        state.resetToSingleFile(QString(), read.text);
+        state.resetToSingleFile(FilePath(), read.text);
         return;
     }
     const QString html = QStringLiteral(".HTML");
     if (!state.DocsMode() && !state.adopt(untitledName(0, html)))
         return;
     const qint16 added =
-        state.appendShown(read.text, QString(), untitledName(state.Docs().Count(), html), true);
+        state.appendShown(read.text, FilePath(), untitledName(state.Docs().Count(), html), true);
     if (added < 0)
         return;
     if (DocumentCommands* documents = m_context.subsystems().documents)

@@ -1,5 +1,6 @@
 #include "documents/documentfiles.h"
 
+#include "core/filepath.h"
 #include "documents/fileextension.h"
 #include "platform/bytetext.h"
 #include "platform/casefold.h"
@@ -103,15 +104,10 @@ QString untitledExtensionFor(const QString& text)
                                                                       : QStringLiteral(".TXT");
 }
 
-QString cleanFilePath(const QString& path)
-{
-    return path.isEmpty() ? path : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
-
 QString fileIdentity(const QString& path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? cleanFilePath(path) : canonical;
+    return canonical.isEmpty() ? FilePath(path).path() : canonical;
 }
 
 QString refusalMessage(FileStatus status)

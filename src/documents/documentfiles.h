@@ -44,9 +44,6 @@ QString untitledName(qint16 index, const QString& extension);
 // case, else ".TXT".
 QString untitledExtensionFor(const QString& text);
 
-// A path written the one way for keeping and comparing: whole, without "." and ".." and
-// double slashes; "" stays "" (no file).
-QString cleanFilePath(const QString& path);
 // The file a path names: its final target when it exists (links followed), else its clean
 // path. Two paths with one identity are one file.
 QString fileIdentity(const QString& path);

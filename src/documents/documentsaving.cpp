@@ -36,16 +36,16 @@ DocumentSaving::DocumentSaving(CommandContext& context)
     : m_context(context), m_state(context.documents()), m_dialogOwner(&context.owner())
 {}
 
-SaveOutcome DocumentSaving::SaveDocuments(const QString& fileName, qint16 index)
+SaveOutcome DocumentSaving::SaveDocuments(const FilePath& file, qint16 index)
 {
     if (index < 0)
         return saveEverything();
-    if (fileName.isEmpty())
+    if (file.isEmpty())
         return SaveFileChecked(QString(), index);
-    return saveDocumentTo(index, fileName);
+    return saveDocumentTo(index, file);
 }
 
-bool DocumentSaving::writeDocument(qint16 index, const QString& path)
+bool DocumentSaving::writeDocument(qint16 index, const FilePath& path)
 {
     // Never over the file of another open document, whose text its next save would write
     // back over this one.
@@ -56,7 +56,7 @@ bool DocumentSaving::writeDocument(qint16 index, const QString& path)
     return writeText(index, path, Report::EachFailure);
 }
 
-bool DocumentSaving::writeText(qint16 index, const QString& path, Report report)
+bool DocumentSaving::writeText(qint16 index, const FilePath& path, Report report)
 {
     // A picture or a sound holds no text: nothing is ever written over its file.
     const std::optional<DocumentText> text = m_state.writableText(index);
@@ -70,13 +70,13 @@ bool DocumentSaving::writeText(qint16 index, const QString& path, Report report)
     return true;
 }
 
-QString DocumentSaving::askFileName(const QString& proposedName, const QString& folder)
+FilePath DocumentSaving::askFileName(const QString& proposedName, const QString& folder)
 {
-    return prompts().saveFileName(m_dialogOwner, QStringLiteral("Save As"), kSaveFilter,
-                                  proposedName, folder);
+    return FilePath(prompts().saveFileName(m_dialogOwner, QStringLiteral("Save As"), kSaveFilter,
+                                           proposedName, folder));
 }
 
-SaveOutcome DocumentSaving::saveDocumentTo(qint16 index, const QString& path)
+SaveOutcome DocumentSaving::saveDocumentTo(qint16 index, const FilePath& path)
 {
     if (!m_state.writableText(index))
         return SaveOutcome::Done;
@@ -92,7 +92,7 @@ SaveOutcome DocumentSaving::SaveFileChecked(const QString& proposedName, qint16 
 {
     if (!m_state.writableText(index))
         return SaveOutcome::Done;
-    const QString path = askFileName(proposedName, QString());
+    const FilePath path = askFileName(proposedName, QString());
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
     if (index == m_state.DocIndex())
@@ -108,7 +108,7 @@ SaveOutcome DocumentSaving::saveclosfile(qint16 index)
     if (!m_state.writableText(index))
         return SaveOutcome::Done;
     const Ithem& item = m_state.Docs().Item(index);
-    QString path = item.filepath;
+    FilePath path = item.filepath;
     if (!item.saved) {
         path = askFileName(item.FileTitle, m_state.Docs().WEBpath());
         if (path.isEmpty())
@@ -147,13 +147,13 @@ SaveOutcome DocumentSaving::saveSingleFile()
 
 SaveOutcome DocumentSaving::saveSingleFileAs()
 {
-    const QString path = askFileName(QString(), QString());
+    const FilePath path = askFileName(QString(), QString());
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
     return writeSingleFile(path);
 }
 
-SaveOutcome DocumentSaving::writeSingleFile(const QString& path)
+SaveOutcome DocumentSaving::writeSingleFile(const FilePath& path)
 {
     if (!WriteTextFile(path, m_state.singleFileText())) {
         reportWriteFailure();

@@ -5,6 +5,7 @@
 // atomic, every failure is told to the user, and a document counts as saved (its Changed
 // flag cleared, its new file taken) only after its write succeeded.
 
+#include "core/filepath.h"
 #include "documents/saveoutcome.h"
 
 #include <QString>
@@ -27,7 +28,7 @@ public:
     // The three forms: a file name and an index write that document to that file; an
     // empty name and an index save that document under a name chosen in the save dialog;
     // an empty name and index -1 save everything.
-    SaveOutcome SaveDocuments(const QString& fileName, qint16 index);
+    SaveOutcome SaveDocuments(const FilePath& file, qint16 index);
     // The save dialog for one document, proposing proposedName; the document takes the
     // chosen file.
     SaveOutcome SaveFileChecked(const QString& proposedName, qint16 index);
@@ -38,20 +39,20 @@ public:
     SaveOutcome saveSingleFileAs();
 
 private:
-    SaveOutcome saveDocumentTo(qint16 index, const QString& path);
+    SaveOutcome saveDocumentTo(qint16 index, const FilePath& path);
     SaveOutcome saveEverything();
     SaveOutcome saveSingleFile();
     // Writes the single-file text to path, which it then belongs to; a failure is told.
-    SaveOutcome writeSingleFile(const QString& path);
+    SaveOutcome writeSingleFile(const FilePath& path);
     SaveOutcome saveEachDocument();
     // Writes a document's text to path, telling any failure; never over the file of another
     // open document.
-    bool writeDocument(qint16 index, const QString& path);
+    bool writeDocument(qint16 index, const FilePath& path);
     // Whether each failure is told at once, or the caller tells them all together.
     enum class Report { EachFailure, Summary };
     // The write alone, without looking at the other documents' files.
-    bool writeText(qint16 index, const QString& path, Report report);
-    QString askFileName(const QString& proposedName, const QString& folder);
+    bool writeText(qint16 index, const FilePath& path, Report report);
+    FilePath askFileName(const QString& proposedName, const QString& folder);
 
     CommandContext& m_context;
     DocumentState& m_state;

@@ -47,19 +47,18 @@ bool DocumentState::unsavedWork() const
     return false;
 }
 
-qint16 DocumentState::indexOfFile(const QString& path) const
+qint16 DocumentState::indexOfFile(const FilePath& path) const
 {
     if (path.isEmpty())
         return -1;
     // Documents keep clean paths: most lookups end at the same path written the same way.
     // Only then are files told apart by what their links lead to, each document's file
     // looked up once for all later lookups, so opening many files stays linear.
-    const QString wanted = cleanFilePath(path);
     for (qint16 i = 0; i < m_docs.Count(); ++i) {
-        if (m_docs.Item(i).filepath == wanted)
+        if (m_docs.Item(i).filepath == path)
             return i;
     }
-    const QString identity = fileIdentity(wanted);
+    const QString identity = fileIdentity(path);
     for (qint16 i = 0; i < m_docs.Count(); ++i) {
         const QString& file = m_docs.Item(i).filepath;
         if (!file.isEmpty() && knownIdentity(file) == identity)
@@ -76,7 +75,7 @@ QString DocumentState::knownIdentity(const QString& file) const
     return *known;
 }
 
-bool DocumentState::holdsSingleFile(const QString& path) const
+bool DocumentState::holdsSingleFile(const FilePath& path) const
 {
     return !m_docsMode && !m_editorPath.isEmpty() && !path.isEmpty() &&
            fileIdentity(m_editorPath) == fileIdentity(path);
@@ -98,7 +97,7 @@ QSet<QString> DocumentState::sharedFiles() const
     return shared;
 }
 
-bool DocumentState::fileOfAnotherDocument(qint16 index, const QString& path) const
+bool DocumentState::fileOfAnotherDocument(qint16 index, const FilePath& path) const
 {
     const QString identity = fileIdentity(path);
     for (qint16 i = 0; i < m_docs.Count(); ++i) {
@@ -199,7 +198,7 @@ bool DocumentState::adopt(const QString& untitledTitle)
 void DocumentState::beginCollection()
 {
     m_docsMode = true;
-    m_editorPath.clear();
+    m_editorPath = FilePath();
     m_editorLineEnds = LineEnds::CrLf;
     m_editorChanged = false;
 }
@@ -245,7 +244,7 @@ void DocumentState::showText(const QString& text)
     m_editor.setText(text);
 }
 
-qint16 DocumentState::appendShown(const QString& text, const QString& path, const QString& title,
+qint16 DocumentState::appendShown(const QString& text, const FilePath& path, const QString& title,
                                   bool changed, LineEnds lineEnds)
 {
     store();
@@ -254,7 +253,7 @@ qint16 DocumentState::appendShown(const QString& text, const QString& path, cons
         return -1;
     const auto index = qint16(m_docs.Count() - 1);
     Ithem& item = m_docs.Item(index);
-    item.filepath = cleanFilePath(path);
+    item.filepath = path;
     item.FileTitle = title;
     item.saved = path.isEmpty() ? 0 : -1;
     item.Changed = changed ? -1 : 0;
@@ -289,7 +288,7 @@ qint16 DocumentState::appendMade(const std::vector<MadeDocument>& made, const QS
     return first;
 }
 
-qint16 DocumentState::appendNoText(const QString& path)
+qint16 DocumentState::appendNoText(const FilePath& path)
 {
     store();
     if (!enterCollection(untitledName(m_docs.Count(), QStringLiteral(".HTML"))) ||
@@ -298,7 +297,7 @@ qint16 DocumentState::appendNoText(const QString& path)
     const auto index = qint16(m_docs.Count() - 1);
     Ithem& item = m_docs.Item(index);
     item.NoText = -1;
-    item.filepath = cleanFilePath(path);
+    item.filepath = path;
     item.FileTitle = fileTitleOf(item.filepath);
     item.saved = -1;
     return index;
@@ -328,7 +327,7 @@ void DocumentState::remove(qint16 index)
     showText(QString());
 }
 
-void DocumentState::resetToSingleFile(const QString& path, const QString& text, LineEnds lineEnds)
+void DocumentState::resetToSingleFile(const FilePath& path, const QString& text, LineEnds lineEnds)
 {
     m_docs.Cler();
     m_docs.setWEBopened(0);
@@ -337,7 +336,7 @@ void DocumentState::resetToSingleFile(const QString& path, const QString& text, 
     m_docs.setWEBChanged(0);
     m_docIndex = -1;
     m_docsMode = false;
-    m_editorPath = cleanFilePath(path);
+    m_editorPath = path;
     m_editorLineEnds = lineEnds;
     m_editorChanged = false;
     showText(text);
@@ -345,7 +344,7 @@ void DocumentState::resetToSingleFile(const QString& path, const QString& text, 
 
 void DocumentState::closeAll()
 {
-    resetToSingleFile(QString(), QString());
+    resetToSingleFile(FilePath(), QString());
 }
 
 bool DocumentState::replaceStoredText(qint16 index, const QString& text)
@@ -369,7 +368,7 @@ bool DocumentState::openProject(const ProjectRead& read)
         m_docs.AddNewIthem(file.hasText ? file.text : kNoTextMarker, -1, QString(), QString());
         Ithem& item = m_docs.Item(qint16(m_docs.Count() - 1));
         item.NoText = file.hasText ? 0 : -1;
-        item.filepath = cleanFilePath(file.path);
+        item.filepath = file.path;
         item.FileTitle = file.title;
         item.saved = -1;
         item.IsInWEB = -1;
@@ -397,23 +396,23 @@ void DocumentState::markSaved(qint16 index)
         m_docs.Item(index).Changed = 0;
 }
 
-void DocumentState::takeFile(qint16 index, const QString& path)
+void DocumentState::takeFile(qint16 index, const FilePath& path)
 {
     if (!holdsText(index))
         return;
     Ithem& item = m_docs.Item(index);
-    item.filepath = cleanFilePath(path);
+    item.filepath = path;
     item.FileTitle = fileTitleOf(item.filepath);
     item.saved = -1;
     item.Changed = 0;
 }
 
-void DocumentState::moveFile(qint16 index, const QString& path)
+void DocumentState::moveFile(qint16 index, const FilePath& path)
 {
     if (index < 0 || index >= m_docs.Count())
         return;
     Ithem& item = m_docs.Item(index);
-    item.filepath = cleanFilePath(path);
+    item.filepath = path;
     item.FileTitle = fileTitleOf(item.filepath);
     m_docs.setWEBChanged(-1);
 }
@@ -424,11 +423,11 @@ void DocumentState::retitle(qint16 index, const QString& title)
         m_docs.Item(index).FileTitle = title;
 }
 
-void DocumentState::singleFileSaved(const QString& path)
+void DocumentState::singleFileSaved(const FilePath& path)
 {
     if (m_docsMode)
         return;
-    m_editorPath = cleanFilePath(path);
+    m_editorPath = path;
     m_editorChanged = false;
 }
 
@@ -448,12 +447,12 @@ void DocumentState::joinProject(qint16 index)
         m_docs.Item(index).IsInWEB = -1;
 }
 
-void DocumentState::placeInProject(qint16 index, const QString& path)
+void DocumentState::placeInProject(qint16 index, const FilePath& path)
 {
     if (index < 0 || index >= m_docs.Count())
         return;
     Ithem& item = m_docs.Item(index);
-    item.filepath = cleanFilePath(path);
+    item.filepath = path;
     item.saved = -1;
     item.Changed = 0;
 }

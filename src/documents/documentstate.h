@@ -44,7 +44,7 @@ public:
     const ColectionMain& Docs() const { return m_docs; }
     qint16 DocIndex() const { return m_docIndex; }
     qint16 DocsMode() const { return m_docsMode ? -1 : 0; }
-    QString EditorPath() const { return m_editorPath; }
+    const FilePath& EditorPath() const { return m_editorPath; }
     qint16 EditorChanged() const { return m_editorChanged ? -1 : 0; }
     qint16 LoadingText() const { return m_loadingText ? -1 : 0; }
 
@@ -54,15 +54,15 @@ public:
     // Dropping everything now would lose something: changed or never saved text, or a
     // changed project.
     bool unsavedWork() const;
-    // Paths are kept clean (cleanFilePath) from every way in, and compared as files
+    // Paths come clean from every way in (FilePath) and are compared as files
     // (fileIdentity: links followed), so that one file never becomes two documents.
     // The document whose file is the file at path, -1 when none.
-    qint16 indexOfFile(const QString& path) const;
+    qint16 indexOfFile(const FilePath& path) const;
     // Whether the single-file state holds the file at path.
-    bool holdsSingleFile(const QString& path) const;
+    bool holdsSingleFile(const FilePath& path) const;
     // Whether a document other than index has the file at path (links followed): writing
     // one document over another's file would lose the other's text on its next save.
-    bool fileOfAnotherDocument(qint16 index, const QString& path) const;
+    bool fileOfAnotherDocument(qint16 index, const FilePath& path) const;
     // The files (by fileIdentity) that more than one document has.
     QSet<QString> sharedFiles() const;
     // What to reopen at the next start: the project's list file, the single file or the
@@ -114,8 +114,8 @@ public:
     // document is stored first, and single-file work is adopted first under the Open
     // command's untitled name. lineEnds: those of the file the text was read from (a new
     // text has CR LF). The new index, or -1 when the collection has no room left.
-    qint16 appendShown(const QString& text, const QString& path, const QString& title, bool changed,
-                       LineEnds lineEnds = LineEnds::CrLf);
+    qint16 appendShown(const QString& text, const FilePath& path, const QString& title,
+                       bool changed, LineEnds lineEnds = LineEnds::CrLf);
     // Adds the made documents in their order and shows the first with shownText (which may
     // differ from its own text until the next store step). The current document is stored
     // first, and single-file work is adopted first as the New command does, so no text of
@@ -124,7 +124,7 @@ public:
     qint16 appendMade(const std::vector<MadeDocument>& made, const QString& shownText);
     // Lists a file without text; single-file work is adopted first, and the editor and the
     // current document stay as they are. The new index, or -1 when there is no room left.
-    qint16 appendNoText(const QString& path);
+    qint16 appendNoText(const FilePath& path);
     // Stores, then removes document index. When it was the current document, the first
     // document with text in the tree's order is shown, or, without one, the editor is
     // emptied and no document is current. The project's list counts as changed.
@@ -132,7 +132,7 @@ public:
     // Drops every document and the project and holds this text from this file ("" for an
     // unnamed text), read with lineEnds, in the single-file state, unchanged. Callers ask
     // before dropping work.
-    void resetToSingleFile(const QString& path, const QString& text,
+    void resetToSingleFile(const FilePath& path, const QString& text,
                            LineEnds lineEnds = LineEnds::CrLf);
     // Drops every document and the project; the single-file state with an empty editor.
     void closeAll();
@@ -151,12 +151,12 @@ public:
     // --- After saving and renaming --------------------------------------------------
     void markSaved(qint16 index);
     // The document now has the file at path (and its name as title) and is saved.
-    void takeFile(qint16 index, const QString& path);
+    void takeFile(qint16 index, const FilePath& path);
     // The document's file was renamed to path; the project's list changes with it.
-    void moveFile(qint16 index, const QString& path);
+    void moveFile(qint16 index, const FilePath& path);
     void retitle(qint16 index, const QString& title);
     // The single-file text was written to path, which it now belongs to.
-    void singleFileSaved(const QString& path);
+    void singleFileSaved(const FilePath& path);
     void markProjectListChanged();
     // The project's list was written as the documents are now.
     void markProjectListSaved();
@@ -165,7 +165,7 @@ public:
     // The document was written (or, without text, copied) to its place in a project, path:
     // that is its file now, and it is saved. It keeps its title, which is what the list
     // names it by (a "\" in it is the subfolder the file went to).
-    void placeInProject(qint16 index, const QString& path);
+    void placeInProject(qint16 index, const FilePath& path);
     // A project is open: its list file is folder + title (folder ending in "/"). The
     // collection state begins; its list counts as unchanged.
     void recordProject(const QString& folder, const QString& title);
@@ -183,7 +183,7 @@ private:
     ColectionMain m_docs;
     qint16 m_docIndex = -1;
     bool m_docsMode = false;
-    QString m_editorPath;
+    FilePath m_editorPath;
     LineEnds m_editorLineEnds = LineEnds::CrLf; // those of the single file's text
     bool m_editorChanged = false;
     bool m_loadingText = false;

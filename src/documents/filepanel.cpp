@@ -1,5 +1,6 @@
 #include "documents/filepanel.h"
 
+#include "core/filepath.h"
 #include "documents/fileextension.h"
 #include "platform/paths.h"
 
@@ -47,7 +48,7 @@ QString filePanelPath(const QString& folder, const QString& name)
 
 std::vector<FolderLine> folderBoxLines(const QString& folder, const QString& root)
 {
-    const QString cleanFolder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QString cleanFolder = FilePath(folder).path();
     const QString rootPrefix = joinPath(QDir::cleanPath(root), QString());
     // A folder that is not below the root (reached through a link) is a root of its own.
     const QString top = cleanFolder.startsWith(rootPrefix) ? QDir::cleanPath(root) : cleanFolder;

@@ -2,6 +2,7 @@
 
 #include "core/commandcontext.h"
 #include "core/commandguard.h"
+#include "core/filepath.h"
 #include "core/sharedroutines.h"
 #include "documents/documentcommands.h"
 #include "documents/filepanel.h"
@@ -83,7 +84,7 @@ void FilePanelCommands::selectDrive(const QString& root)
 
 void FilePanelCommands::showFolder(const QString& folder)
 {
-    m_folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    m_folder = FilePath(folder).path();
     const QString root = volumeRootOf(m_folder);
     selectDrive(root);
     FOL.clear();
@@ -154,7 +155,7 @@ void FilePanelCommands::mnufilesBX_Click(int index)
     if (index == 2)
         StartProgramAgain({path});
     else if (DocumentCommands* documents = m_context.subsystems().documents)
-        documents->opening().ofnen(path);
+        documents->opening().ofnen(FilePath(path));
 }
 
 bool FilePanelCommands::eventFilter(QObject* watched, QEvent* event)

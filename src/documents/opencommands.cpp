@@ -48,9 +48,8 @@ bool OpenCommands::refuseUnreadable(FileStatus status)
     return true;
 }
 
-void OpenCommands::ofnen(const QString& chosenPath)
+void OpenCommands::ofnen(const FilePath& path)
 {
-    const QString path = cleanFilePath(chosenPath);
     if (!IsTextFile(path)) {
         openNonTextFile(path);
         return;
@@ -72,7 +71,7 @@ void OpenCommands::ofnen(const QString& chosenPath)
         m_context.showTreePage();
 }
 
-void OpenCommands::openNonTextFile(const QString& path)
+void OpenCommands::openNonTextFile(const FilePath& path)
 {
     if (refuseUnreadable(fileStatus(path)))
         return;
@@ -98,7 +97,7 @@ void OpenCommands::openNonTextFile(const QString& path)
 // from: the empty single-file state takes it; otherwise it becomes a document shown in the
 // editor, and single-file work is kept as a document first (titled untitledTitle when it has
 // no file). True when it became a document.
-bool OpenCommands::placeTextFile(const QString& path, const DocumentText& read,
+bool OpenCommands::placeTextFile(const FilePath& path, const DocumentText& read,
                                  const QString& untitledTitle)
 {
     const QString& text = read.text;
@@ -125,11 +124,11 @@ void OpenCommands::comandopen(const QString& first, const QString& second)
     if (first == QLatin1String("SIA")) {
         const DocumentState::TextLoading loading(state());
         for (const QString& path : second.split(QStringLiteral("\" \"")))
-            ofnen(path);
+            ofnen(FilePath(path));
         m_documents.enableSaveAs(true);
         return;
     }
-    const QString path = cleanFilePath(first);
+    const FilePath path(first);
     if (isProjectListFile(path)) {
         m_documents.projects().openProject(path);
         return;
@@ -145,7 +144,7 @@ void OpenCommands::comandopen(const QString& first, const QString& second)
 
 void OpenCommands::mnuOpen_Click()
 {
-    const QString path = cleanFilePath(
+    const FilePath path(
         prompts().openFileName(&m_context.owner(), QStringLiteral("Open"), kOpenFilter));
     if (path.isEmpty())
         return;
@@ -176,7 +175,7 @@ void OpenCommands::mnuOpen_Click()
     m_documents.enableSaveAs(true);
 }
 
-void OpenCommands::reopenSingleFile(const QString& path)
+void OpenCommands::reopenSingleFile(const FilePath& path)
 {
     const QString answer = MsgBoxa(QStringLiteral("es faili ukve gaxsnilia.") + kCrLf +
                                        QStringLiteral("gindaT misi axlidan gaxsna?"),
@@ -188,7 +187,7 @@ void OpenCommands::reopenSingleFile(const QString& path)
         state().resetToSingleFile(path, read.text, read.lineEnds);
 }
 
-void OpenCommands::askSecondWindow(const QString& path)
+void OpenCommands::askSecondWindow(const FilePath& path)
 {
     const QString answer = MsgBoxa(QStringLiteral("es faili ukve aris proeqtSi.") + kCrLf +
                                        QStringLiteral("gindaT misi axal fanjaraSi gaxsna?"),
@@ -197,7 +196,7 @@ void OpenCommands::askSecondWindow(const QString& path)
         StartProgramAgain({path});
 }
 
-void OpenCommands::listPicture(const QString& path)
+void OpenCommands::listPicture(const FilePath& path)
 {
     if (refuseUnreadable(fileStatus(path)))
         return;
@@ -210,7 +209,7 @@ void OpenCommands::listPicture(const QString& path)
 
 void OpenCommands::mnuUnopen_Click()
 {
-    const QString path = cleanFilePath(
+    const FilePath path(
         prompts().openFileName(&m_context.owner(), QStringLiteral("Open"), kUtf8Filter));
     if (path.isEmpty())
         return;
@@ -221,7 +220,7 @@ void OpenCommands::mnuUnopen_Click()
     // saves it under a name, so that no save writes it over the UTF-8 file unasked. It is
     // saved with the UTF-8 file's line ends.
     const QString text = ConvertByTables(utf8FileLines(read.text), 2, 0);
-    placeTextFile(QString(), {text, read.lineEnds}, untitledHtml(state()));
+    placeTextFile(FilePath(), {text, read.lineEnds}, untitledHtml(state()));
     m_documents.showCaptionFor(path);
     m_documents.enableSave(true);
     m_documents.enableSaveAs(true);
@@ -229,7 +228,7 @@ void OpenCommands::mnuUnopen_Click()
 
 void OpenCommands::mnurecentfile_Click()
 {
-    const QString path = cleanFilePath(frmrecentfile(m_context).recentopen());
+    const FilePath path(frmrecentfile(m_context).recentopen());
     if (path.isEmpty())
         return;
     if (!QFileInfo::exists(path)) {

@@ -4,6 +4,7 @@
 // ofnen, the one way every other command (projects, recent files, the file panel) opens a
 // file. Text files go into the editor; pictures and sounds are listed without text.
 
+#include "core/filepath.h"
 #include "documents/documentfiles.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ public:
 
     // Opens one file as a document: text files into the editor, other files listed
     // without text (pictures previewed, sounds and videos handed to their program).
-    void ofnen(const QString& chosenPath);
+    void ofnen(const FilePath& path);
     // The start-up entry: "SIA" and the paths joined by quote, blank, quote; or one path.
     void comandopen(const QString& first, const QString& second);
     void mnuOpen_Click();
@@ -32,11 +33,12 @@ public:
 private:
     DocumentState& state();
     bool refuseUnreadable(FileStatus status);
-    void openNonTextFile(const QString& path);
-    bool placeTextFile(const QString& path, const DocumentText& read, const QString& untitledTitle);
-    void listPicture(const QString& path);
-    void reopenSingleFile(const QString& path);
-    void askSecondWindow(const QString& path);
+    void openNonTextFile(const FilePath& path);
+    bool placeTextFile(const FilePath& path, const DocumentText& read,
+                       const QString& untitledTitle);
+    void listPicture(const FilePath& path);
+    void reopenSingleFile(const FilePath& path);
+    void askSecondWindow(const FilePath& path);
 
     DocumentCommands& m_documents;
     CommandContext& m_context;

@@ -3,6 +3,7 @@
 // A web project as it was read, whole, before it is opened: what the documents take in place
 // of everything that is open.
 
+#include "core/filepath.h"
 #include "platform/bytetext.h"
 #include "platform/textfile.h"
 
@@ -14,7 +15,7 @@
 // One file of the project as it will become a document.
 struct ProjectFile
 {
-    QString path;  // the file it was read from
+    FilePath path; // the file it was read from
     QString title; // as the list names it
     bool hasText = false;
     QString text;                       // byte text, when it has text

@@ -43,7 +43,7 @@ void SaveCommands::mnunewF_Click(int index)
     // Single-file work becomes a document; an empty, unnamed start text becomes none.
     if (!state().enterCollection(untitledName(0, untitledExtensionFor(state().editorText()))))
         return;
-    const qint16 added = state().appendShown(QString(), QString(),
+    const qint16 added = state().appendShown(QString(), FilePath(),
                                              untitledName(state().Docs().Count(), extension), true);
     if (added < 0)
         return;
@@ -96,7 +96,7 @@ void SaveCommands::closeProject()
     if (state().unsavedWork() &&
         !savedOrDiscarded(QStringLiteral("gindaT cvlilebebis damaxsovreba?"), QString(),
                           kIconProjectQuestion,
-                          [&] { return SaveDocuments(QString(), -1) == SaveOutcome::Done; }))
+                          [&] { return SaveDocuments(FilePath(), -1) == SaveOutcome::Done; }))
         return;
     closeAll();
     m_documents.enableSave(false);
@@ -120,9 +120,9 @@ qint16 SaveCommands::NewInWeb() const
     return anyDocumentOutsideProject(state().Docs()) ? -1 : 0;
 }
 
-SaveOutcome SaveCommands::SaveDocuments(const QString& fileName, qint16 index)
+SaveOutcome SaveCommands::SaveDocuments(const FilePath& file, qint16 index)
 {
-    const SaveOutcome outcome = m_saving.SaveDocuments(fileName, index);
+    const SaveOutcome outcome = m_saving.SaveDocuments(file, index);
     refreshAfterSave();
     return outcome;
 }
@@ -141,7 +141,7 @@ void SaveCommands::refreshAfterSave()
 
 void SaveCommands::mnuSave_Click()
 {
-    SaveDocuments(QString(), -1);
+    SaveDocuments(FilePath(), -1);
 }
 
 void SaveCommands::mnuSaveas_Click()

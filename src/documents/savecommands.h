@@ -31,7 +31,7 @@ public:
     // -1 when documents are open and one of them is not in the open project.
     qint16 NewInWeb() const;
 
-    SaveOutcome SaveDocuments(const QString& fileName, qint16 index);
+    SaveOutcome SaveDocuments(const FilePath& file, qint16 index);
     void mnuSave_Click();
     void mnuSaveas_Click();
 

@@ -227,7 +227,7 @@ void TreeCommands::mnuLVop_Click(int index)
         break;
     case 3:
         if (current >= 0)
-            m_documents.saving().SaveDocuments(item.saved ? item.filepath : QString(), current);
+            m_documents.saving().SaveDocuments(item.saved ? item.filepath : FilePath(), current);
         break;
     case 4:
         m_documents.saving().closeProject();
@@ -295,6 +295,6 @@ void TreeCommands::renameTo(qint16 index, const QString& newText)
         cancelLabelEdit(index);
         return;
     }
-    state().moveFile(index, newPath);
+    state().moveFile(index, FilePath(newPath));
     Treefulen();
 }

@@ -48,7 +48,7 @@ bool ProjectCommands::mayReplaceOpenWork()
     return !state().unsavedWork() ||
            savedOrDiscarded(QStringLiteral("ginaT gaxsnil failebSi cvlilebis damaxsovreba?"),
                             QStringLiteral("NEW WEB"), kIconQuestion, [this] {
-                                return m_documents.saving().SaveDocuments(QString(), -1) ==
+                                return m_documents.saving().SaveDocuments(FilePath(), -1) ==
                                        SaveOutcome::Done;
                             });
 }

@@ -1,5 +1,6 @@
 #include "projects/projectreading.h"
 
+#include "core/filepath.h"
 #include "documents/listedpaths.h"
 #include "platform/bytetext.h"
 #include "platform/paths.h"
@@ -30,7 +31,7 @@ bool isPlainName(const QString& name)
 } // namespace
 
 ProjectFolder::ProjectFolder(const QString& folder)
-    : m_prefix(withFinalSlash(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())))
+    : m_prefix(withFinalSlash(FilePath(folder).path()))
 {}
 
 QString ProjectFolder::listedPath(const QString& entry) const
@@ -112,7 +113,7 @@ FileStatus readListBytes(const QString& path, QByteArray& bytes)
 // Reads one found file; false when it cannot be read.
 bool readProjectFile(const ProjectFolder::Found& found, ProjectFile& file)
 {
-    file.path = found.path;
+    file.path = FilePath(found.path);
     file.title = found.title;
     if (!IsTextFile(found.title))
         return fileStatus(found.path) == FileStatus::Readable;

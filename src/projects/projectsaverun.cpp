@@ -244,7 +244,7 @@ bool ProjectSaveRun::runStep(const PlannedSave& step, const QSet<QString>& share
         return false;
     }
     if (step.takesPath)
-        m_state.placeInProject(index, step.target);
+        m_state.placeInProject(index, FilePath(step.target));
     else
         m_state.markSaved(index);
     return true;

@@ -1,5 +1,6 @@
 #include "projects/projectwizard.h"
 
+#include "core/filepath.h"
 #include "core/progprops.h"
 #include "core/sharedroutines.h"
 #include "documents/documentfiles.h"
@@ -115,8 +116,9 @@ CreationPlan planProjectCreation(const QString& name, const QString& folder,
         return refused(CreationRefusal::NoFolder, folder);
 
     CreationPlan plan;
+    const QString place = FilePath(folder).path();
     const QString listName = name + QStringLiteral(".WEB");
-    plan.listPath = joinPath(cleanFilePath(folder), listName);
+    plan.listPath = joinPath(place, listName);
     if (QFileInfo::exists(plan.listPath))
         plan.replaced << plan.listPath;
     QSet<QString> names = {listName.toCaseFolded()};
@@ -136,7 +138,7 @@ CreationPlan planProjectCreation(const QString& name, const QString& folder,
         names.insert(fileName.toCaseFolded());
         entries << fileName;
 
-        const QString target = joinPath(cleanFilePath(folder), fileName);
+        const QString target = joinPath(place, fileName);
         if (copy && sameFile(item.tag, target))
             continue;
         if (QFileInfo::exists(target))

@@ -42,7 +42,8 @@ QList<UploadFile> documentUploads(const ColectionMain& docs)
     QList<UploadFile> files;
     for (qint16 i = 0; i < docs.Count(); ++i) {
         const Ithem& item = docs.Item(i);
-        if (!item.saved || item.filepath.trimmed().isEmpty() || !QFileInfo(item.filepath).isFile())
+        if (!item.saved || item.filepath.path().trimmed().isEmpty() ||
+            !QFileInfo(item.filepath).isFile())
             continue;
         files.append(
             {item.filepath, IsTextFile(item.filepath) ? FtpTransfer::Ascii : FtpTransfer::Binary});

@@ -1,5 +1,6 @@
 #include "publish/previewpages.h"
 
+#include "core/filepath.h"
 #include "documents/documentfiles.h"
 #include "platform/bytetext.h"
 #include "platform/filewriter.h"
@@ -29,9 +30,10 @@ bool isPlainFileName(const QString& name)
            !name.contains(QChar(0));
 }
 
+// Both clean.
 bool isInside(const QString& path, const QString& folder)
 {
-    return cleanFilePath(path).startsWith(cleanFilePath(folder) + QLatin1Char('/'));
+    return path.startsWith(folder + QLatin1Char('/'));
 }
 
 } // namespace
@@ -139,7 +141,7 @@ QString PreviewPages::copyPath(const QString& path) const
 {
     if (isInside(path, temporaryFolder()))
         return path;
-    return joinPath(temporaryFolder(), kCopiesFolder) + cleanFilePath(path);
+    return joinPath(temporaryFolder(), kCopiesFolder) + path;
 }
 
 bool PreviewPages::write(const PreviewPlan& plan, QString* error)
@@ -157,12 +159,12 @@ bool PreviewPages::write(const PreviewPlan& plan, QString* error)
             return false;
         m_written.insert(copy);
         if (copy != file.path)
-            copies.insert(cleanFilePath(file.path), copy);
+            copies.insert(file.path, copy);
     }
     m_copies = copies;
     m_reach = {temporaryFolder(), QFileInfo(plan.target).path()};
     if (!plan.projectFolder.isEmpty())
-        m_reach.append(plan.projectFolder);
+        m_reach.append(FilePath(plan.projectFolder));
     m_values.brovzerKeep = plan.page == PreviewPlan::Page::DocumentFile && plan.files.isEmpty();
     if (plan.page == PreviewPlan::Page::Frameset) {
         m_values.brovzerFiles.clear();
@@ -174,16 +176,16 @@ bool PreviewPages::write(const PreviewPlan& plan, QString* error)
 
 QString PreviewPages::servedFile(const QString& path) const
 {
-    const QString place = cleanFilePath(path);
+    const FilePath place(path);
     const bool reachable =
         std::any_of(m_reach.cbegin(), m_reach.cend(),
                     [&](const QString& folder) { return isInside(place, folder); });
-    return reachable ? m_copies.value(place, path) : QString();
+    return reachable ? m_copies.value(place, place) : QString();
 }
 
 void PreviewPages::pageOpened(const QString& path)
 {
-    m_reach.append(QFileInfo(path).path());
+    m_reach.append(QFileInfo(FilePath(path).path()).path());
 }
 
 void PreviewPages::previewClosed()

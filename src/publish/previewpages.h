@@ -35,7 +35,7 @@ struct PreviewRequest
 
 struct PreviewFile
 {
-    QString path; // where the preview shows the text, a full path
+    QString path; // where the preview shows the text, a full clean path
     QString text; // byte text, written one byte per character
 };
 

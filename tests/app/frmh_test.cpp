@@ -56,7 +56,7 @@ protected:
     // Puts one file into the editor and types into it.
     static void typeIntoSingleFile(FrmH& window, const QString& path)
     {
-        window.documents().resetToSingleFile(path, QStringLiteral("text"));
+        window.documents().resetToSingleFile(FilePath(path), QStringLiteral("text"));
         frameOf(window).T1->setSelText(QStringLiteral("typed "));
         ASSERT_EQ(window.documents().EditorChanged(), -1);
     }
@@ -414,7 +414,7 @@ TEST_F(MainWindow, ASaveThatDidNotHappenKeepsTheWindowOpen)
 {
     auto window = shownWindow();
     DocumentState& documents = window->documents();
-    documents.appendShown(QStringLiteral("typed"), QString(), QStringLiteral("nosaved0.HTML"),
+    documents.appendShown(QStringLiteral("typed"), FilePath(), QStringLiteral("nosaved0.HTML"),
                           true);
     // Yes, save; yes, make a project of the files; no name given: nothing is saved, and the
     // window stays with its text.

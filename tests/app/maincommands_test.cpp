@@ -223,7 +223,8 @@ TEST_F(MainWindowMenus, TheItemsThatCarryAHelpNumberCarryTheirOwn)
 
 TEST_F(MainWindowMenus, QuitRunsTheCloseSequence)
 {
-    window->documents().resetToSingleFile(QStringLiteral("/site/a.html"), QStringLiteral("text"));
+    window->documents().resetToSingleFile(FilePath(QStringLiteral("/site/a.html")),
+                                          QStringLiteral("text"));
     frameOf(*window).T1->setSelText(QStringLiteral("typed "));
     QMenu& file = registry().menu("mnuFile");
     EXPECT_EQ(file.actions().last(), registry().action("mnuQuit"));

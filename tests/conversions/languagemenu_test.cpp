@@ -179,7 +179,7 @@ TEST_F(LanguageModes, ASwitchKeepsTheBytesAndSelectionAndMarksNothing)
 
     // In the collection, the current document stays unchanged too.
     const qint16 index =
-        window->documents().appendShown(text, QString(), QStringLiteral("doc.HTML"), false);
+        window->documents().appendShown(text, FilePath(), QStringLiteral("doc.HTML"), false);
     ASSERT_GE(index, 0);
     choose(kIsoItem);
     choose(kRussianItem);

@@ -231,7 +231,7 @@ TEST_F(Designer, ThePanelStoresOnOkOnlyAndAChosenFileOnlyWhileItIsNamed)
 TEST_F(Designer, AFramesetKeepsTheUsersNamedFileAndBecomesTheCurrentDocument)
 {
     const QString mine = file(s("mine.html"), "on disk");
-    state().resetToSingleFile(mine, s("on disk"));
+    state().resetToSingleFile(FilePath(mine), s("on disk"));
     window.T1->setSelStart(7);
     window.T1->setSelText(s(" typed"));
     applyThumbnail(2);
@@ -266,7 +266,7 @@ TEST_F(Designer, AFramesetKeepsTheUsersNamedFileAndBecomesTheCurrentDocument)
 
 TEST_F(Designer, FramesFromFilesAreReadWholeOrNothingIsMadeAndTheCurrentDocumentIsStored)
 {
-    state().appendShown(s("first"), QString(), s("a.html"), false);
+    state().appendShown(s("first"), FilePath(), s("a.html"), false);
     window.T1->setSelStart(0);
     window.T1->setSelText(s("edited "));
     applyThumbnail(6);

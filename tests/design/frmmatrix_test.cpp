@@ -316,7 +316,7 @@ TEST_F(MatrixWindow, AMatrixBecomesANewDocumentAndKeepsTheUsersText)
 
     // A named single file is adopted with its path and left unwritten.
     const QString mine = file(s("mine.html"), "mine");
-    state().resetToSingleFile(mine, s("mine"));
+    state().resetToSingleFile(FilePath(mine), s("mine"));
     design.openMatrix(matrix);
     ASSERT_EQ(state().Docs().Count(), 2);
     EXPECT_EQ(item(0).filepath, mine);

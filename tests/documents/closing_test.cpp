@@ -14,7 +14,7 @@ protected:
     {
         for (const char* name : names) {
             const QString title = QString::fromLatin1(name);
-            commands.opening().ofnen(file(title, title.toLatin1()));
+            commands.opening().ofnen(FilePath(file(title, title.toLatin1())));
         }
     }
     void closeNode(qint16 index)
@@ -158,7 +158,7 @@ TEST_F(Closing, ADocumentStaysOpenWhenItsSaveIsCancelledOrFails)
 TEST_F(Closing, ClosingTheLastTextLeavesAnEmptyEditorAndNewTypingGetsADocument)
 {
     openTexts({"a.html"});
-    commands.opening().ofnen(file(QStringLiteral("p.gif"), "GIF"));
+    commands.opening().ofnen(FilePath(file(QStringLiteral("p.gif"), "GIF")));
     openTexts({"b.html"});
     closeNode(0);
     closeNode(1);

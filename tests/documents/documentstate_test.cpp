@@ -67,13 +67,13 @@ TEST_F(State, StartsInTheEmptySingleFileState)
 
 TEST_F(State, TypingMarksTheSingleFileOrTheCurrentDocumentChanged)
 {
-    state.resetToSingleFile(kPath, QStringLiteral("one"));
+    state.resetToSingleFile(FilePath(kPath), QStringLiteral("one"));
     EXPECT_EQ(state.EditorChanged(), 0);
     type(QStringLiteral("x"));
     EXPECT_EQ(state.EditorChanged(), -1);
     EXPECT_TRUE(state.unsavedWork());
 
-    state.appendShown(QStringLiteral("two"), QStringLiteral("/site/b.html"),
+    state.appendShown(QStringLiteral("two"), FilePath(QStringLiteral("/site/b.html")),
                       QStringLiteral("b.html"), false);
     type(QStringLiteral("y"));
     EXPECT_EQ(state.Docs().Item(1).Changed, -1);
@@ -99,7 +99,7 @@ TEST_F(State, TheProgramsOwnTextReplacementsMarkNothing)
 
 TEST_F(State, AdoptionKeepsTheFileAndItsChangedState)
 {
-    state.resetToSingleFile(kPath, QStringLiteral("unchanged"));
+    state.resetToSingleFile(FilePath(kPath), QStringLiteral("unchanged"));
     ASSERT_TRUE(state.adopt(QStringLiteral("ignored.HTML")));
     const Ithem& item = state.Docs().Item(0);
     EXPECT_EQ(item.filepath, kPath);
@@ -125,8 +125,8 @@ TEST_F(State, AdoptingUnnamedTextUsesTheUntitledNameAndMarksItChanged)
 TEST_F(State, AppendingInTheSingleFileStateKeepsItsTextAsADocument)
 {
     type(QStringLiteral("typed"));
-    const qint16 index =
-        state.appendShown(QStringLiteral("new\nline"), kPath, QStringLiteral("a.html"), false);
+    const qint16 index = state.appendShown(QStringLiteral("new\nline"), FilePath(kPath),
+                                           QStringLiteral("a.html"), false);
     ASSERT_EQ(index, 1);
     EXPECT_EQ(state.Docs().Item(0).Value, QStringLiteral("typed"));
     EXPECT_EQ(state.Docs().Item(0).FileTitle, QStringLiteral("nosaved0.HTML"));
@@ -137,8 +137,8 @@ TEST_F(State, AppendingInTheSingleFileStateKeepsItsTextAsADocument)
 
 TEST_F(State, SwitchingStoresTextCaretAndSelectionAndBringsThemBack)
 {
-    state.appendShown(QStringLiteral("first text"), QString(), QStringLiteral("a"), false);
-    state.appendShown(QStringLiteral("second"), QString(), QStringLiteral("b"), false);
+    state.appendShown(QStringLiteral("first text"), FilePath(), QStringLiteral("a"), false);
+    state.appendShown(QStringLiteral("second"), FilePath(), QStringLiteral("b"), false);
     editor.select(2, 3);
     ASSERT_TRUE(state.show(0));
     type(QStringLiteral("!"));
@@ -158,8 +158,8 @@ TEST_F(State, SwitchingStoresTextCaretAndSelectionAndBringsThemBack)
 
 TEST_F(State, ADocumentWithoutTextNeverTakesTheEditorsText)
 {
-    state.appendShown(QStringLiteral("text"), QString(), QStringLiteral("a"), false);
-    const qint16 picture = state.appendNoText(QStringLiteral("/site/p.jpg"));
+    state.appendShown(QStringLiteral("text"), FilePath(), QStringLiteral("a"), false);
+    const qint16 picture = state.appendNoText(FilePath(QStringLiteral("/site/p.jpg")));
     EXPECT_EQ(state.DocIndex(), 0) << "listing a picture keeps the current document";
     type(QStringLiteral(" more"));
     EXPECT_FALSE(state.show(picture));
@@ -170,16 +170,16 @@ TEST_F(State, ADocumentWithoutTextNeverTakesTheEditorsText)
         << "the click stored the editor's text into its own document";
     EXPECT_FALSE(state.writableText(picture).has_value());
     state.markSaved(picture);
-    state.takeFile(picture, QStringLiteral("/elsewhere.jpg"));
+    state.takeFile(picture, FilePath(QStringLiteral("/elsewhere.jpg")));
     EXPECT_EQ(state.Docs().Item(picture).filepath, QStringLiteral("/site/p.jpg"));
     EXPECT_TRUE(rulesHold());
 }
 
 TEST_F(State, AFileHoldingTheMarkerTextIsStillText)
 {
-    state.appendShown(QStringLiteral("<XXX>"), QStringLiteral("/m.txt"), QStringLiteral("m.txt"),
-                      false);
-    state.appendShown(QStringLiteral("other"), QString(), QStringLiteral("o"), false);
+    state.appendShown(QStringLiteral("<XXX>"), FilePath(QStringLiteral("/m.txt")),
+                      QStringLiteral("m.txt"), false);
+    state.appendShown(QStringLiteral("other"), FilePath(), QStringLiteral("o"), false);
     ASSERT_TRUE(state.show(0));
     EXPECT_EQ(editor.text(), QStringLiteral("<XXX>"));
     type(QStringLiteral("!"));
@@ -191,11 +191,11 @@ TEST_F(State, AFileHoldingTheMarkerTextIsStillText)
 
 TEST_F(State, AReplacedStoredTextIsMarkedChangedOnlyWhereItDiffers)
 {
-    state.appendShown(QStringLiteral("cat"), QStringLiteral("/a.html"), QStringLiteral("a.html"),
-                      false);
-    const qint16 picture = state.appendNoText(QStringLiteral("/p.jpg"));
-    state.appendShown(QStringLiteral("shown"), QStringLiteral("/b.html"), QStringLiteral("b.html"),
-                      false);
+    state.appendShown(QStringLiteral("cat"), FilePath(QStringLiteral("/a.html")),
+                      QStringLiteral("a.html"), false);
+    const qint16 picture = state.appendNoText(FilePath(QStringLiteral("/p.jpg")));
+    state.appendShown(QStringLiteral("shown"), FilePath(QStringLiteral("/b.html")),
+                      QStringLiteral("b.html"), false);
     EXPECT_TRUE(state.replaceStoredText(0, QStringLiteral("cat")));
     EXPECT_EQ(state.Docs().Item(0).Changed, 0) << "the same text changes nothing";
     EXPECT_TRUE(state.replaceStoredText(0, QStringLiteral("dog")));
@@ -212,9 +212,9 @@ TEST_F(State, AReplacedStoredTextIsMarkedChangedOnlyWhereItDiffers)
 
 TEST_F(State, RemovingAnotherDocumentKeepsTheCurrentOneAndItsTypedText)
 {
-    state.appendShown(QStringLiteral("zero"), QString(), QStringLiteral("a.html"), false);
-    state.appendShown(QStringLiteral("one"), QString(), QStringLiteral("b.html"), false);
-    state.appendShown(QStringLiteral("two"), QString(), QStringLiteral("c.html"), false);
+    state.appendShown(QStringLiteral("zero"), FilePath(), QStringLiteral("a.html"), false);
+    state.appendShown(QStringLiteral("one"), FilePath(), QStringLiteral("b.html"), false);
+    state.appendShown(QStringLiteral("two"), FilePath(), QStringLiteral("c.html"), false);
     type(QStringLiteral(" typed"));
     const int replacements = editor.replacements;
     state.remove(0);
@@ -227,10 +227,10 @@ TEST_F(State, RemovingAnotherDocumentKeepsTheCurrentOneAndItsTypedText)
 
 TEST_F(State, RemovingTheCurrentDocumentShowsTheFirstTextInTreeOrder)
 {
-    state.appendShown(QStringLiteral("notes"), QString(), QStringLiteral("n.txt"), false);
-    state.appendNoText(QStringLiteral("/p.gif"));
-    state.appendShown(QStringLiteral("page"), QString(), QStringLiteral("p.html"), false);
-    state.appendShown(QStringLiteral("style"), QString(), QStringLiteral("s.css"), false);
+    state.appendShown(QStringLiteral("notes"), FilePath(), QStringLiteral("n.txt"), false);
+    state.appendNoText(FilePath(QStringLiteral("/p.gif")));
+    state.appendShown(QStringLiteral("page"), FilePath(), QStringLiteral("p.html"), false);
+    state.appendShown(QStringLiteral("style"), FilePath(), QStringLiteral("s.css"), false);
     state.remove(3);
     EXPECT_EQ(state.DocIndex(), 2) << "web pages come before text files in the tree";
     EXPECT_EQ(editor.text(), QStringLiteral("page"));
@@ -251,7 +251,7 @@ TEST_F(State, RemovingTheCurrentDocumentShowsTheFirstTextInTreeOrder)
 TEST_F(State, ClosingEverythingResetsToAnEmptySingleFile)
 {
     state.recordProject(QStringLiteral("/site/"), QStringLiteral("site.WEB"));
-    state.appendShown(QStringLiteral("x"), kPath, QStringLiteral("a.html"), true);
+    state.appendShown(QStringLiteral("x"), FilePath(kPath), QStringLiteral("a.html"), true);
     state.markProjectListChanged();
     EXPECT_EQ(state.lastFileName(), QStringLiteral("/site/site.WEB"));
     EXPECT_TRUE(state.unsavedWork());
@@ -268,24 +268,25 @@ TEST_F(State, ClosingEverythingResetsToAnEmptySingleFile)
 
 TEST_F(State, UnsavedWorkCountsChangedAndNeverSavedTexts)
 {
-    state.appendShown(QStringLiteral("saved"), kPath, QStringLiteral("a.html"), false);
+    state.appendShown(QStringLiteral("saved"), FilePath(kPath), QStringLiteral("a.html"), false);
     EXPECT_FALSE(state.unsavedWork());
-    state.appendNoText(QStringLiteral("/p.gif"));
+    state.appendNoText(FilePath(QStringLiteral("/p.gif")));
     EXPECT_FALSE(state.unsavedWork()) << "a picture holds nothing to lose";
-    state.appendShown(QStringLiteral("new"), QString(), QStringLiteral("nosaved2.TXT"), false);
+    state.appendShown(QStringLiteral("new"), FilePath(), QStringLiteral("nosaved2.TXT"), false);
     EXPECT_TRUE(state.unsavedWork());
-    state.takeFile(2, QStringLiteral("/site/new.txt"));
+    state.takeFile(2, FilePath(QStringLiteral("/site/new.txt")));
     EXPECT_FALSE(state.unsavedWork());
     EXPECT_EQ(state.Docs().Item(2).FileTitle, QStringLiteral("new.txt"));
 }
 
 TEST_F(State, TheLastFileFollowsTheState)
 {
-    state.resetToSingleFile(kPath, QString());
+    state.resetToSingleFile(FilePath(kPath), QString());
     EXPECT_EQ(state.lastFileName(), kPath);
-    state.appendShown(QStringLiteral("b"), QStringLiteral("/site/b.html"), QStringLiteral("b.html"),
-                      false);
+    state.appendShown(QStringLiteral("b"), FilePath(QStringLiteral("/site/b.html")),
+                      QStringLiteral("b.html"), false);
     EXPECT_EQ(state.lastFileName(), QStringLiteral("/site/b.html"));
-    EXPECT_EQ(state.indexOfFile(kPath), 0);
-    EXPECT_EQ(state.indexOfFile(QStringLiteral("/SITE/a.html")), -1) << "letter case counts";
+    EXPECT_EQ(state.indexOfFile(FilePath(kPath)), 0);
+    EXPECT_EQ(state.indexOfFile(FilePath(QStringLiteral("/SITE/a.html"))), -1)
+        << "letter case counts";
 }

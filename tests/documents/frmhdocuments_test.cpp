@@ -63,7 +63,10 @@ protected:
     }
     // A menu command, as the user chooses it.
     void run(const char* command) { window.registry().action(command)->trigger(); }
-    void ofnen(const QString& path) { window.subsystems().documents->opening().ofnen(path); }
+    void ofnen(const QString& path)
+    {
+        window.subsystems().documents->opening().ofnen(FilePath(path));
+    }
     // The user types at the end of the editor's text.
     void type(const QString& text)
     {
@@ -144,8 +147,8 @@ TEST_F(MainWindowDocuments, OpeningASecondFileShowsTheTreeAndTheSidePanel)
     const QString b = file(QStringLiteral("b.html"), "b");
     window.ToggleWebPanel(0);
     frameOf(window).TAB1->setCurrentIndex(1);
-    window.subsystems().documents->opening().ofnen(a);
-    window.subsystems().documents->opening().ofnen(b);
+    window.subsystems().documents->opening().ofnen(FilePath(a));
+    window.subsystems().documents->opening().ofnen(FilePath(b));
     EXPECT_TRUE(frameOf(window).PWEB->isVisible());
     EXPECT_EQ(frameOf(window).TAB1->currentIndex(), 0);
     EXPECT_EQ(frameOf(window).TV->topLevelItem(0)->childCount(), 2);
@@ -156,8 +159,8 @@ TEST_F(MainWindowDocuments, ClosingSavesChangedDocumentsThenCloses)
 {
     const QString a = file(QStringLiteral("a.html"), "a");
     const QString b = file(QStringLiteral("b.html"), "b");
-    window.subsystems().documents->opening().ofnen(a);
-    window.subsystems().documents->opening().ofnen(b);
+    window.subsystems().documents->opening().ofnen(FilePath(a));
+    window.subsystems().documents->opening().ofnen(FilePath(b));
     frameOf(window).T1->setSelText(QStringLiteral("new "));
     // Save? yes; a project of the files? no, save them one by one.
     ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("7")});

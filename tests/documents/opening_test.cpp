@@ -22,7 +22,7 @@ protected:
 TEST_F(Opening, TheFirstTextFileGoesIntoTheSingleFileState)
 {
     const QString a = file(QStringLiteral("a.html"), "one\r\ntwo");
-    commands.opening().ofnen(a);
+    commands.opening().ofnen(FilePath(a));
     EXPECT_EQ(state().DocsMode(), 0);
     EXPECT_EQ(state().EditorPath(), a);
     EXPECT_EQ(editorText(), QStringLiteral("one\r\ntwo"));
@@ -31,7 +31,7 @@ TEST_F(Opening, TheFirstTextFileGoesIntoTheSingleFileState)
     EXPECT_EQ(window.treePageShown, 0);
     EXPECT_TRUE(rulesHold());
 
-    commands.opening().ofnen(a);
+    commands.opening().ofnen(FilePath(a));
     EXPECT_EQ(window.treePageShown, 1) << "the same file again only shows the tree";
     EXPECT_EQ(state().DocsMode(), 0);
 }
@@ -55,7 +55,7 @@ TEST_F(Opening, ASecondFileMakesTheFirstADocument)
     EXPECT_EQ(state().Docs().WEBChanged(), -1);
     EXPECT_TRUE(rulesHold());
 
-    commands.opening().ofnen(a);
+    commands.opening().ofnen(FilePath(a));
     EXPECT_EQ(state().Docs().Count(), 2) << "an open file is shown, not opened again";
     EXPECT_EQ(state().DocIndex(), 0);
     EXPECT_EQ(editorText(), QStringLiteral("first"));
@@ -66,7 +66,7 @@ TEST_F(Opening, UnnamedTextIsKeptWhenAFileOpens)
 {
     type(QStringLiteral("typed"));
     window.ctrl = true;
-    commands.opening().ofnen(file(QStringLiteral("a.txt"), "file"));
+    commands.opening().ofnen(FilePath(file(QStringLiteral("a.txt"), "file")));
     ASSERT_EQ(state().Docs().Count(), 2);
     EXPECT_EQ(item(0).FileTitle, QStringLiteral("Notsaved0.HTML"));
     EXPECT_EQ(item(0).Value, QStringLiteral("typed"));
@@ -88,7 +88,7 @@ TEST_F(Opening, MediaFilesAreListedWithoutTextAndNeverHoldTypedText)
 {
     type(QStringLiteral("typed"));
     const QString picture = file(QStringLiteral("p.jpg"), QByteArray("\xFF\xD8\0\0", 4));
-    commands.opening().ofnen(picture);
+    commands.opening().ofnen(FilePath(picture));
     ASSERT_EQ(state().Docs().Count(), 2);
     EXPECT_EQ(item(0).Value, QStringLiteral("typed")) << "the typed text is a document of its own";
     EXPECT_EQ(state().DocIndex(), 0);
@@ -102,9 +102,9 @@ TEST_F(Opening, MediaFilesAreListedWithoutTextAndNeverHoldTypedText)
     EXPECT_TRUE(rulesHold());
 
     const QString sound = file(QStringLiteral("s.wav"), "RIFF");
-    commands.opening().ofnen(sound);
+    commands.opening().ofnen(FilePath(sound));
     EXPECT_EQ(shell.requests, QStringList(QStringLiteral("open ") + sound));
-    commands.opening().ofnen(file(QStringLiteral("a.zip"), "PK"));
+    commands.opening().ofnen(FilePath(file(QStringLiteral("a.zip"), "PK")));
     EXPECT_EQ(state().Docs().Count(), 4);
     EXPECT_EQ(shell.requests.size(), 1) << "other files are only listed";
     EXPECT_EQ(editorText(), QStringLiteral("typed more"));
@@ -114,7 +114,7 @@ TEST_F(Opening, MediaFilesAreListedWithoutTextAndNeverHoldTypedText)
 TEST_F(Opening, AMediaFileIntoAnEmptyEditorLeavesNoCurrentDocument)
 {
     QDir().mkpath(path(QStringLiteral("x.d")));
-    commands.opening().ofnen(file(QStringLiteral("x.d/file"), "data"));
+    commands.opening().ofnen(FilePath(file(QStringLiteral("x.d/file"), "data")));
     EXPECT_EQ(state().DocsMode(), -1);
     EXPECT_EQ(state().DocIndex(), -1);
     ASSERT_EQ(state().Docs().Count(), 1);
@@ -127,9 +127,10 @@ TEST_F(Opening, MissingAndBinaryFilesAreRefusedAndChangeNothing)
 {
     type(QStringLiteral("kept"));
     ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("6")});
-    commands.opening().ofnen(path(QStringLiteral("missing.html")));
-    commands.opening().ofnen(path(QStringLiteral("missing.gif")));
-    commands.opening().ofnen(file(QStringLiteral("binary.html"), QByteArray("<html>\0", 7)));
+    commands.opening().ofnen(FilePath(path(QStringLiteral("missing.html"))));
+    commands.opening().ofnen(FilePath(path(QStringLiteral("missing.gif"))));
+    commands.opening().ofnen(
+        FilePath(file(QStringLiteral("binary.html"), QByteArray("<html>\0", 7))));
     ASSERT_EQ(prompts.asked().size(), 3);
     EXPECT_EQ(prompts.asked()[0].prompt, QStringLiteral("faili ver moiZebna."));
     EXPECT_EQ(prompts.asked()[0].icon, 2);
@@ -146,8 +147,8 @@ TEST_F(Opening, MissingAndBinaryFilesLeaveOpenDocumentsAsTheyAre)
     open({file(QStringLiteral("a.html"), "a"), file(QStringLiteral("b.html"), "b")});
     type(QStringLiteral(" typed"));
     ScriptedPrompts prompts({QStringLiteral("6"), QStringLiteral("6")});
-    commands.opening().ofnen(path(QStringLiteral("missing.txt")));
-    commands.opening().ofnen(file(QStringLiteral("c.txt"), QByteArray("a\0b", 3)));
+    commands.opening().ofnen(FilePath(path(QStringLiteral("missing.txt"))));
+    commands.opening().ofnen(FilePath(file(QStringLiteral("c.txt"), QByteArray("a\0b", 3))));
     EXPECT_EQ(prompts.asked().size(), 2);
     EXPECT_EQ(state().Docs().Count(), 2);
     EXPECT_EQ(state().DocIndex(), 1);
@@ -194,7 +195,7 @@ TEST_F(Opening, TheOpenCommandLoadsAndThenAddsAnUnchangedDocument)
 TEST_F(Opening, ReopeningTheSingleFileAsksAndReloadsFromDisk)
 {
     const QString a = file(QStringLiteral("a.html"), "on disk");
-    commands.opening().ofnen(a);
+    commands.opening().ofnen(FilePath(a));
     type(QStringLiteral(" typed"));
     writeFile(a, "changed on disk");
     ScriptedPrompts prompts({a, QStringLiteral("7"), a, QStringLiteral("6")});
@@ -330,7 +331,7 @@ TEST_F(Opening, AFileTooLargeToEditIsRefusedAndChangesNothing)
     huge.close();
     type(QStringLiteral("kept"));
     ScriptedPrompts prompts({QStringLiteral("6")});
-    commands.opening().ofnen(huge.fileName());
+    commands.opening().ofnen(FilePath(huge.fileName()));
     ASSERT_EQ(prompts.asked().size(), 1);
     EXPECT_EQ(prompts.asked()[0].prompt,
               QStringLiteral("faili Zalian didia da redaqtorSi ver gaixsneba."));

@@ -12,7 +12,7 @@ const QString kProjectQuestion = QStringLiteral("gindaT gaxsnili failebisgan pro
 class Saving : public Commands
 {
 protected:
-    SaveOutcome saveEverything() { return commands.saving().SaveDocuments(QString(), -1); }
+    SaveOutcome saveEverything() { return commands.saving().SaveDocuments(FilePath(), -1); }
 };
 
 } // namespace
@@ -46,7 +46,7 @@ TEST_F(Saving, UnnamedTextIsSavedUnderTheChosenNameAsHeldBytes)
 TEST_F(Saving, ANamedUnchangedTextAsksAndACancelIsQuiet)
 {
     const QString a = file(QStringLiteral("a.html"), "a");
-    commands.opening().ofnen(a);
+    commands.opening().ofnen(FilePath(a));
     ScriptedPrompts prompts({QString()});
     EXPECT_EQ(saveEverything(), SaveOutcome::Cancelled);
     EXPECT_EQ(prompts.asked().size(), 1) << "the cancel shows no message";
@@ -68,7 +68,7 @@ TEST_F(Saving, AFailedWriteOfTheSingleFileIsToldAndKeepsItChanged)
 TEST_F(Saving, SaveAsAlwaysAsksAndTakesTheNewName)
 {
     const QString a = file(QStringLiteral("a.html"), "a");
-    commands.opening().ofnen(a);
+    commands.opening().ofnen(FilePath(a));
     type(QStringLiteral(" changed"));
     const QString b = path(QStringLiteral("b.html"));
     ScriptedPrompts prompts({b});
@@ -83,7 +83,7 @@ TEST_F(Saving, AFileOpenedThroughALinkIsSavedThroughIt)
     const QString target = file(QStringLiteral("target.html"), "before");
     const QString link = path(QStringLiteral("link.html"));
     ASSERT_TRUE(QFile::link(target, link));
-    commands.opening().ofnen(link);
+    commands.opening().ofnen(FilePath(link));
     type(QStringLiteral(" after"));
     EXPECT_EQ(saveEverything(), SaveOutcome::Done);
     EXPECT_EQ(readFile(target), QByteArray("before after"));
@@ -137,7 +137,7 @@ TEST_F(Saving, AnswerSevenReportsFailuresAndKeepsThoseDocumentsChanged)
     const QString a = file(QStringLiteral("a.html"), "a");
     const QString b = file(QStringLiteral("b.html"), "b");
     open({a, b});
-    state().takeFile(1, unwritable(QStringLiteral("b.html")));
+    state().takeFile(1, FilePath(unwritable(QStringLiteral("b.html"))));
     type(QStringLiteral(" typed"));
     commands.tree().TV_NodeClick(node(0));
     type(QStringLiteral(" also"));
@@ -154,7 +154,7 @@ TEST_F(Saving, AnswerSevenReportsFailuresAndKeepsThoseDocumentsChanged)
 TEST_F(Saving, ACancelledDialogInAnswerSevenSavesTheRestAndSaysSo)
 {
     const QString a = file(QStringLiteral("a.html"), "a");
-    commands.opening().ofnen(a);
+    commands.opening().ofnen(FilePath(a));
     commands.saving().mnunewF_Click(2);
     commands.tree().TV_NodeClick(node(0));
     type(QStringLiteral("!"));
@@ -185,15 +185,15 @@ TEST_F(Saving, OneDocumentToAGivenFileIsNeverAPictures)
 {
     const QString picture = file(QStringLiteral("p.gif"), QByteArray("GIF\0", 4));
     open({file(QStringLiteral("a.html"), "a"), picture});
-    EXPECT_EQ(commands.saving().SaveDocuments(picture, 1), SaveOutcome::Done);
+    EXPECT_EQ(commands.saving().SaveDocuments(FilePath(picture), 1), SaveOutcome::Done);
     EXPECT_EQ(readFile(picture), QByteArray("GIF\0", 4));
-    EXPECT_EQ(commands.saving().SaveDocuments(QString(), 1), SaveOutcome::Done)
+    EXPECT_EQ(commands.saving().SaveDocuments(FilePath(), 1), SaveOutcome::Done)
         << "no dialog is shown";
 }
 
 TEST_F(Saving, TheCollectionStateWithNothingOpenHasNothingToSave)
 {
-    commands.opening().ofnen(file(QStringLiteral("p.gif"), "GIF"));
+    commands.opening().ofnen(FilePath(file(QStringLiteral("p.gif"), "GIF")));
     ScriptedPrompts prompts({QStringLiteral("7")});
     EXPECT_EQ(saveEverything(), SaveOutcome::Done);
     commands.saving().mnuSaveas_Click();
@@ -236,7 +236,7 @@ TEST_F(Saving, TwoDocumentsOfOneFileAreNeverBothWrittenAsSaved)
     open({other});
     prompts.answer(page);
     prompts.answer(QStringLiteral("6"));
-    EXPECT_EQ(commands.saving().SaveDocuments(QString(), state().DocIndex()), SaveOutcome::Failed);
+    EXPECT_EQ(commands.saving().SaveDocuments(FilePath(), state().DocIndex()), SaveOutcome::Failed);
     EXPECT_EQ(prompts.asked().last().prompt,
               QStringLiteral("es faili sxva dokumentSic aris gaxsnili da ar Caiwera."));
     EXPECT_EQ(readFile(page), QByteArray("orig"));

@@ -18,7 +18,7 @@ protected:
     {
         for (const char* name : names) {
             const QString title = QString::fromLatin1(name);
-            commands.opening().ofnen(file(title, title.toLatin1()));
+            commands.opening().ofnen(FilePath(file(title, title.toLatin1())));
         }
     }
     QStringList childTitles(int group)
@@ -55,8 +55,8 @@ protected:
 TEST_F(Tree, ListsEveryDocumentUnderItsGroup)
 {
     openTexts({"page.shtml", "notes.txt", "b.css", "a.html"});
-    commands.opening().ofnen(file(QStringLiteral("clip.fla"), "FLA"));
-    commands.opening().ofnen(file(QStringLiteral("pic.gif"), "GIF89a"));
+    commands.opening().ofnen(FilePath(file(QStringLiteral("clip.fla"), "FLA")));
+    commands.opening().ofnen(FilePath(file(QStringLiteral("pic.gif"), "GIF89a")));
     ASSERT_EQ(window.TV->topLevelItemCount(), 4);
     EXPECT_EQ(window.TV->topLevelItem(0)->text(0), QStringLiteral("WEB Files"));
     EXPECT_EQ(window.TV->topLevelItem(3)->text(0), QStringLiteral("Other"));
@@ -104,8 +104,8 @@ TEST_F(Tree, TwoDocumentsOfOneNameAreToldApartByTheirTags)
 TEST_F(Tree, ClicksOnGroupsPicturesAndTheCurrentDocumentChangeNothing)
 {
     openTexts({"a.html"});
-    commands.opening().ofnen(file(QStringLiteral("p.jpg"), "JPG"));
-    commands.opening().ofnen(file(QStringLiteral("s.mid"), "MID"));
+    commands.opening().ofnen(FilePath(file(QStringLiteral("p.jpg"), "JPG")));
+    commands.opening().ofnen(FilePath(file(QStringLiteral("s.mid"), "MID")));
     openTexts({"b.html"});
     type(QStringLiteral(" typed"));
     for (QTreeWidgetItem* clicked :
@@ -133,7 +133,7 @@ TEST_F(Tree, ATextDocumentNamedLikeAPictureIsShownLikeAnyOther)
 TEST_F(Tree, AClickOnAnUnknownFileWithoutTextStoresAndKeepsTheEditor)
 {
     openTexts({"a.html"});
-    commands.opening().ofnen(file(QStringLiteral("data.zip"), "PK"));
+    commands.opening().ofnen(FilePath(file(QStringLiteral("data.zip"), "PK")));
     type(QStringLiteral(" typed"));
     commands.tree().TV_NodeClick(node(1));
     EXPECT_EQ(state().DocIndex(), 0);
@@ -236,7 +236,7 @@ TEST_F(Tree, SavingFromTheMenuWritesTheEditorsTextAndThenClearsChanged)
     type(QStringLiteral(" again"));
     QFile::remove(path(QStringLiteral("b.html")));
     writeFile(path(QStringLiteral("blocker")), "file");
-    state().takeFile(1, path(QStringLiteral("blocker/b.html")));
+    state().takeFile(1, FilePath(path(QStringLiteral("blocker/b.html"))));
     type(QStringLiteral("!"));
     ScriptedPrompts prompts({QStringLiteral("6")});
     commands.tree().mnuLVop_Click(3);

@@ -46,7 +46,7 @@ const QString kPage = QStringLiteral("<p class=\"x\">a") + byteText({0xA0, 0xC0}
 TEST_F(Colours, F12TogglesAndNothingButTheColoursChanges)
 {
     const qint16 index =
-        context.state.appendShown(kPage, QString(), QStringLiteral("d.HTML"), false);
+        context.state.appendShown(kPage, FilePath(), QStringLiteral("d.HTML"), false);
     editor().setSelStart(editor().TextLength());
     QTest::keyClicks(&editor(), QStringLiteral("q")); // an edit of the user's, to undo later
     const QString text = editor().Text();

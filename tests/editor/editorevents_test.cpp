@@ -74,7 +74,7 @@ TEST_F(EditorChanges, KeysThatOnlyMoveOrAreSwallowedMarkNothing)
 
 TEST_F(EditorChanges, InTheCollectionTypingMarksTheCurrentDocument)
 {
-    const qint16 index = window->documents().appendShown(QStringLiteral("<p>doc</p>"), QString(),
+    const qint16 index = window->documents().appendShown(QStringLiteral("<p>doc</p>"), FilePath(),
                                                          QStringLiteral("doc.HTML"), false);
     ASSERT_GE(index, 0);
     ASSERT_EQ(window->documents().DocsMode(), -1);

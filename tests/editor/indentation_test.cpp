@@ -158,7 +158,7 @@ TEST_F(IndentationKeys, ModifiersTypeAPlainBreakAndShiftTabDeletesInsideALine)
         key(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(editor->Text(), lines);
     Props.tablen = 0;
-    window->documents().resetToSingleFile(QString(), lines);
+    window->documents().resetToSingleFile(FilePath(), lines);
     key(Qt::Key_Tab);
     EXPECT_EQ(editor->Text(), lines);
     EXPECT_EQ(window->documents().EditorChanged(), 0);

@@ -32,7 +32,7 @@ protected:
     }
     QString listFile(const QByteArray& list) { return siteFile(QStringLiteral("site.WEB"), list); }
     bool openProject(const QString& list) { return projects.openProject(list); }
-    SaveOutcome saveEverything() { return commands.saving().SaveDocuments(QString(), -1); }
+    SaveOutcome saveEverything() { return commands.saving().SaveDocuments(FilePath(), -1); }
     // Types into document index.
     void typeInto(qint16 index, const QString& text)
     {
@@ -198,7 +198,7 @@ TEST_F(Projects, NewDocumentsJoinInTheProjectFolderAndOpenFromThereAgain)
     const QString list = listFile("a.html\r\nSTOPF=a.html");
     ASSERT_TRUE(openProject(list));
     const QString outside = file(QStringLiteral("x.html"), "x");
-    commands.opening().ofnen(outside); // unchanged: joining writes it all the same
+    commands.opening().ofnen(FilePath(outside)); // unchanged: joining writes it all the same
     commands.saving().mnunewF_Click(2);
     type(QStringLiteral("new"));
     open({file(QStringLiteral("a.html"), "another a")});
@@ -237,7 +237,7 @@ TEST_F(Projects, TheSaveQuestionsSecondAndThirdAnswers)
     ASSERT_TRUE(openProject(list));
     state().markProjectListChanged();
     const QString outside = file(QStringLiteral("x.html"), "x");
-    commands.opening().ofnen(outside);
+    commands.opening().ofnen(FilePath(outside));
     type(QStringLiteral("!"));
     typeInto(0, QStringLiteral("?"));
 

@@ -266,7 +266,8 @@ TEST_F(UploadWindow, ARunLocksTheWindowLogsInGeorgianAndLeavesTheChosenTypeAlone
     // The all-documents mode sends a picture binary and keeps the option buttons' type.
     const QString picture = folders.root() + QStringLiteral("/logo.gif");
     writeFile(picture, "GIF89a\r\n");
-    context.state.appendShown(QStringLiteral("x"), picture, QStringLiteral("logo.gif"), false);
+    context.state.appendShown(QStringLiteral("x"), FilePath(picture), QStringLiteral("logo.gif"),
+                              false);
     QTest::mouseClick(named<QCheckBox>("CKalopF"), Qt::LeftButton);
     EXPECT_FALSE(Tfile->isEnabled() || named<QPushButton>("Cfile")->isEnabled());
     press("Cupload");

@@ -133,7 +133,7 @@ protected:
         context.state.recordProject(site + QLatin1Char('/'), QStringLiteral("site.WEB"));
         writeFile(site + QStringLiteral("/index.html"), "<P>as saved</P>");
         context.state.appendShown(QStringLiteral("<P>as saved</P>"),
-                                  site + QStringLiteral("/index.html"),
+                                  FilePath(site + QStringLiteral("/index.html")),
                                   QStringLiteral("index.html"), false);
         return site;
     }
@@ -200,15 +200,15 @@ TEST_F(PreviewCommand, ProjectDocumentsAreShownAtTheirPlacesAndOnlySavedTextsAre
     // either reach the project's files.
     const QString changed = site + QStringLiteral("/changed.html");
     writeFile(changed, "<P>old</P>");
-    context.state.appendShown(QStringLiteral("<P>old</P>"), changed, QStringLiteral("changed.html"),
-                              true);
+    context.state.appendShown(QStringLiteral("<P>old</P>"), FilePath(changed),
+                              QStringLiteral("changed.html"), true);
     context.T1->setText(QStringLiteral("edited \xE0<A id=index href=index.html>!</A>"));
     EXPECT_EQ(preview(), QStringLiteral("edited \u00E0!"));
     EXPECT_EQ(readFile(changed), QByteArray("<P>old</P>"));
     EXPECT_EQ(context.state.Docs().Item(1).Value,
               QStringLiteral("edited \xE0<A id=index href=index.html>!</A>"));
     EXPECT_EQ(context.state.Docs().Item(1).Changed, -1);
-    context.state.appendShown(QStringLiteral("new<A id=index href=index.html>!</A>"), QString(),
+    context.state.appendShown(QStringLiteral("new<A id=index href=index.html>!</A>"), FilePath(),
                               QStringLiteral("new.html"), true);
     EXPECT_EQ(preview(), QStringLiteral("new!"));
     ASSERT_TRUE(loaded([&] { click("index"); }, *browser()));
@@ -273,11 +273,11 @@ TEST_F(PreviewCommand, TitlesNamingTheProgramsFilesOrLeavingTheFolderTouchNothin
     writeFile(accounts, "accounts");
     context.state.recordProject(folders.programFolder() + QLatin1Char('/'),
                                 QStringLiteral("site.WEB"));
-    context.state.appendShown(QStringLiteral("ftp"), QString(), QStringLiteral("FTP.ini"), true);
+    context.state.appendShown(QStringLiteral("ftp"), FilePath(), QStringLiteral("FTP.ini"), true);
     commands.in_brovzer();
     EXPECT_EQ(readFile(commands.pages().servedFile(accounts)), QByteArray("ftp"))
         << "only the preview sees the text there";
-    context.state.appendShown(QStringLiteral("up"), QString(), QStringLiteral("../x.html"), true);
+    context.state.appendShown(QStringLiteral("up"), FilePath(), QStringLiteral("../x.html"), true);
     EXPECT_EQ(preview(), QStringLiteral("up"));
     EXPECT_EQ(files(temporary()), QStringList{QStringLiteral("wid.html")});
     ASSERT_TRUE(closePreview());

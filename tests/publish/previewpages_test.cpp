@@ -164,7 +164,7 @@ TEST_F(Preview, AFramesetPreviewOpensTheCurrentFramesetWithItsFramesBesideIt)
         if (folder.startsWith(site))
             openProject();
         if (folder == sub) {
-            docs.Item(3).filepath = sub + QStringLiteral("Other.HTML");
+            docs.Item(3).filepath = FilePath(sub + QStringLiteral("Other.HTML"));
             docs.Item(3).saved = -1;
         }
         const PreviewPlan plan = preview(3, QStringLiteral("F2 typed"));

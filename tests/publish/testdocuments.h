@@ -9,7 +9,7 @@ inline Ithem& addDocument(ColectionMain& docs, const QString& title, const QStri
     docs.AddNewIthem(text, -1, QString(), QString());
     Ithem& item = docs.Item(qint16(docs.Count() - 1));
     item.FileTitle = title;
-    item.filepath = path;
+    item.filepath = FilePath(path);
     item.saved = path.isEmpty() ? 0 : -1;
     item.Changed = changed ? -1 : 0;
     item.FrameSet = frameSet;

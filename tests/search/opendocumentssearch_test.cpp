@@ -31,9 +31,9 @@ TEST(OpenDocumentsSearch, WalksTheTreeFindsInTheLiveTextAndKnowsClosedDocuments)
     PlainEditor editor;
     DocumentState state(editor);
     const OpenDocumentsSearch docs(state, editor);
-    state.appendShown(QStringLiteral("cat"), QString(), QStringLiteral("b.txt"), false);
-    state.appendNoText(QStringLiteral("/p/cat.gif"));
-    state.appendShown(QStringLiteral("old"), QString(), QStringLiteral("a.html"), false);
+    state.appendShown(QStringLiteral("cat"), FilePath(), QStringLiteral("b.txt"), false);
+    state.appendNoText(FilePath(QStringLiteral("/p/cat.gif")));
+    state.appendShown(QStringLiteral("old"), FilePath(), QStringLiteral("a.html"), false);
     editor.setText(QStringLiteral("a cat")); // typed, not stored yet
     const DocumentId b = state.Docs().Item(0).Serial;
     const DocumentId a = state.Docs().Item(2).Serial;
@@ -52,6 +52,6 @@ TEST(OpenDocumentsSearch, WalksTheTreeFindsInTheLiveTextAndKnowsClosedDocuments)
     EXPECT_EQ(documentIndexes(state.Docs()).value(a, -1), 1);
     EXPECT_FALSE(documentIndexes(state.Docs()).contains(b));
     EXPECT_EQ(engine.showHit(0, docs).check, HitCheck::DocumentClosed);
-    state.appendShown(QStringLiteral("cat"), QString(), QStringLiteral("b.txt"), false);
+    state.appendShown(QStringLiteral("cat"), FilePath(), QStringLiteral("b.txt"), false);
     EXPECT_NE(state.Docs().Item(2).Serial, b) << "a new document, a new identity";
 }

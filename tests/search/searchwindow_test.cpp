@@ -125,7 +125,7 @@ TEST_F(SearchWindow, FindNextShowsEachDocumentInTreeOrderAndEndsWithTheMessage)
 {
     // In the tree: b.html, a.css, then p.txt; the picture is passed over.
     openDocuments({{"b.html", "x cat"}, {"p.txt", "cat"}, {"a.css", "cat cat"}});
-    context.state.appendNoText(QStringLiteral("/site/cat.gif"));
+    context.state.appendNoText(FilePath(QStringLiteral("/site/cat.gif")));
     documents.tree().Treefulen();
     callUp();
     option("CKalfil")->setChecked(true);

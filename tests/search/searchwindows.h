@@ -57,7 +57,7 @@ protected:
     void openDocuments(std::initializer_list<std::pair<const char*, const char*>> documentsByTitle)
     {
         for (const auto& [title, text] : documentsByTitle)
-            context.state.appendShown(Q(text), QString(), Q(title), false);
+            context.state.appendShown(Q(text), FilePath(), Q(title), false);
         documents.tree().Treefulen();
     }
     // The user types at the caret of the editor.

@@ -71,7 +71,7 @@ protected:
     void open(std::initializer_list<QString> paths)
     {
         for (const QString& each : paths)
-            commands.opening().ofnen(each);
+            commands.opening().ofnen(FilePath(each));
     }
 
     bool saveEnabled() const { return window.enabled("mnuSave"); }
