@@ -96,8 +96,10 @@ FrmH::FrmH(QWidget* parent) : QMainWindow(parent)
 FrmH::~FrmH()
 {
     // The subsystems go in the reverse order of their making (the members' order); none
-    // reaches another meanwhile.
+    // reaches another meanwhile. The drawn menus let go of the window first, before what
+    // they report their help to goes.
     m_subsystems = {};
+    RemoveCoolMenu(this);
 }
 
 void FrmH::createSubsystems()
@@ -300,10 +302,10 @@ void FrmH::Form_Load()
 
     {
         const DocumentState::TextLoading loading(documents());
-        HelpObj = new HelpCallBack(this);
-        connect(HelpObj, &HelpCallBack::MenuHelp, m_mainCommands.get(),
+        HelpObj = std::make_unique<HelpCallBack>();
+        connect(HelpObj.get(), &HelpCallBack::MenuHelp, m_mainCommands.get(),
                 &MainCommands::HelpObj_MenuHelp);
-        InstallCoolMenu(this, *m_registry, HelpObj, &ImageList);
+        InstallCoolMenu(this, *m_registry, HelpObj.get(), &ImageList);
         setStatus(StatusPanel::Main, QString());
         openkodlist();
         applyEditorAppearance();
@@ -697,6 +699,5 @@ void FrmH::storeSettingsAndRelease()
 void FrmH::Form_Unload()
 {
     RemoveCoolMenu(this);
-    delete HelpObj;
-    HelpObj = nullptr;
+    HelpObj.reset();
 }

@@ -148,7 +148,7 @@ private:
     QLabel* lbWEBshov;                 // the arrow that hides and shows the side panel
     std::array<QLabel*, 5> m_panels{}; // the status bar, by StatusPanel
     QAction* mnuabzac = nullptr;
-    HelpCallBack* HelpObj = nullptr;
+    std::unique_ptr<HelpCallBack> HelpObj; // from the load to the unload
     MenuImageList ImageList; // the menus' icons
 
     // --- State -------------------------------------------------------------------------
