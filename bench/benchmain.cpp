@@ -1,6 +1,7 @@
 #include "benchmain.h"
 
 #include "platform/bytetext.h"
+#include "platform/memory.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -62,6 +63,8 @@ void printRatio(const Figures& figures, const std::string& name, const std::stri
 int runBenchmarks(int argc, char* argv[], void (*registerBenchmarks)(),
                   void (*printFigures)(const Figures&))
 {
+    // The program's memory as the program keeps it (its main does the same).
+    keepFreedMemoryForReuse();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The program reads nothing of a user's: a fresh program folder and settings.

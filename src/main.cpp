@@ -1,8 +1,9 @@
-#include "core/boxprompts.h"
 #include "app/frmh.h"
 #include "app/startup.h"
+#include "core/boxprompts.h"
 #include "platform/browser.h"
 #include "platform/desktopshell.h"
+#include "platform/memory.h"
 #include "platform/prompts.h"
 #include "platform/shell.h"
 
@@ -10,6 +11,7 @@
 
 int main(int argc, char* argv[])
 {
+    keepFreedMemoryForReuse();
     prepareBrowserEngine();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kelmora"));
