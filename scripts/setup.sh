@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang-format fonts-dejavu-core
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcurl4-openssl-dev python3-pyftpdlib
+  libcurl4-openssl-dev python3-pyftpdlib xvfb xauth
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Kelmora with its tests and runs every test headless.
+# Installs what is missing, builds Kelmora with its tests and runs every test headless: on
+# the offscreen platform, and the windows that need a real X server on an Xvfb of their own.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 

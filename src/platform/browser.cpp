@@ -158,6 +158,31 @@ Browser::Browser(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     hide();
+
+    // Off the record: the preview leaves no cache, cookies or history on disk.
+    m_profile = new QWebEngineProfile(this);
+    m_profile->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
+    m_profile->installUrlSchemeHandler(kScheme, new LocalPages(m_source, m_profile));
+    setWebAllowed(false);
+
+    m_view = new QWebEngineView(this);
+    auto* page = new CheckedPage(m_profile, *this, m_view);
+    m_view->setPage(page);
+    layout->addWidget(m_view);
+    connect(page, &QWebEnginePage::loadFinished, this, [this, page](bool ok) {
+        // The engine lets a page close its window by script only while the history holds
+        // the one page shown.
+        page->history()->clear();
+        emit loadFinished(ok);
+    });
+    connect(page, &QWebEnginePage::windowCloseRequested, this, &Browser::windowCloseRequested);
+
+    // The engine draws into a widget of its own, which it makes when it starts. Made in a
+    // window already shown, that widget makes Qt re-create the window's native window, and
+    // under X the window's activation then reaches a window that is gone: the program
+    // crashes. Started here, before the window is first shown, the window is made once, as
+    // the engine needs it. Reading the history starts the engine without loading a page.
+    page->history()->count();
 }
 
 Browser::~Browser()
@@ -168,36 +193,9 @@ Browser::~Browser()
     delete m_profile;
 }
 
-QWebEngineView* Browser::view()
-{
-    if (m_view)
-        return m_view;
-    // Off the record: the preview leaves no cache, cookies or history on disk.
-    auto* profile = m_profile = new QWebEngineProfile(this);
-    profile->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
-    // When allowed, local pages reach the web; web pages never reach local ones (the
-    // scheme's flags).
-    profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
-                                      m_webAllowed);
-    profile->installUrlSchemeHandler(kScheme, new LocalPages(m_source, profile));
-
-    m_view = new QWebEngineView(this);
-    auto* page = new CheckedPage(profile, *this, m_view);
-    m_view->setPage(page);
-    layout()->addWidget(m_view);
-    connect(page, &QWebEnginePage::loadFinished, this, [this, page](bool ok) {
-        // The engine lets a page close its window by script only while the history holds
-        // the one page shown.
-        page->history()->clear();
-        emit loadFinished(ok);
-    });
-    connect(page, &QWebEnginePage::windowCloseRequested, this, &Browser::windowCloseRequested);
-    return m_view;
-}
-
 void Browser::navigate(const QString& path)
 {
-    view()->load(localPageAddress(path));
+    m_view->load(localPageAddress(path));
 }
 
 void Browser::setNavigationCheck(NavigationCheck check)
@@ -217,15 +215,14 @@ void Browser::setPageSource(PageSource source)
 
 void Browser::setWebAllowed(bool allowed)
 {
-    m_webAllowed = allowed;
+    // Local pages reach the web only when allowed; web pages never reach local ones (the
+    // scheme's flags).
+    m_profile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
+                                        allowed);
 }
 
 void Browser::runScript(const QString& script, const std::function<void(const QVariant&)>& result)
 {
-    if (!m_view) {
-        result(QVariant());
-        return;
-    }
     m_view->page()->runJavaScript(script, result);
 }
 

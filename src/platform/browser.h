@@ -27,7 +27,7 @@ class Browser : public QWidget
     Q_OBJECT
 
 public:
-    // Starts hidden; the engine itself starts at the first navigation.
+    // Starts hidden, its engine started, showing no page.
     explicit Browser(QWidget* parent = nullptr);
     ~Browser() override;
 
@@ -41,7 +41,7 @@ public:
     void setPageSource(PageSource source);
 
     // Whether local pages may reach the web: follow links to it and show its pictures.
-    // Off until turned on; set it before the first navigation.
+    // Off until turned on.
     void setWebAllowed(bool allowed);
 
     // Asked before the page or one of its frames loads an address; false cancels the load.
@@ -50,8 +50,8 @@ public:
     void setNavigationCheck(NavigationCheck check);
     bool mayNavigate(const QUrl& address) const;
 
-    // Runs script in the loaded page; result gets its value (an invalid value before the
-    // first navigation). Arrays come back as lists, objects as maps.
+    // Runs script in the page shown; result gets its value. Arrays come back as lists,
+    // objects as maps.
     void runScript(const QString& script, const std::function<void(const QVariant&)>& result);
 
     // The existing local file that an address names: file and local-page addresses of an
@@ -68,11 +68,8 @@ signals:
     void windowCloseRequested();
 
 private:
-    QWebEngineView* view();
-
-    QWebEngineView* m_view = nullptr;
-    QWebEngineProfile* m_profile = nullptr;
+    QWebEngineProfile* m_profile;
+    QWebEngineView* m_view;
     NavigationCheck m_check;
     PageSource m_source;
-    bool m_webAllowed = false;
 };

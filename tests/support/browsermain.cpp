@@ -1,5 +1,5 @@
-// The design tests' main: the matrices are previewed in the browser, whose web engine is
-// prepared before the application exists.
+// The main of the test binaries that show pages in the browser: the web engine is prepared
+// before the application exists.
 
 #include "platform/browser.h"
 #include "support/testrun.h"
