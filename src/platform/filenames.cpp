@@ -2,7 +2,6 @@
 
 #include <QStringDecoder>
 
-#include <algorithm>
 #include <cerrno>
 #include <memory>
 
@@ -15,9 +14,13 @@ namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;
 
-bool isEscape(QChar character)
+// Whether the character at i stands for a byte: a low surrogate of the escapes' range that
+// is not the second half of a character above U+FFFF (U+1F480..U+1F4FF end in that range).
+bool isEscapeAt(QStringView path, qsizetype i)
 {
-    return character.unicode() >= kEscapeBase + 0x80 && character.unicode() <= kEscapeBase + 0xFF;
+    const char16_t unit = path[i].unicode();
+    return unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF &&
+           (i == 0 || !path[i - 1].isHighSurrogate());
 }
 
 // A NUL would cut the name short at the file system, naming another file.
@@ -68,7 +71,7 @@ QByteArray fileNameBytes(const QString& path)
     bytes.reserve(path.size());
     qsizetype from = 0;
     for (qsizetype i = 0; i < path.size(); ++i) {
-        if (!isEscape(path[i]))
+        if (!isEscapeAt(path, i))
             continue;
         bytes += QStringView(path).sliced(from, i - from).toUtf8();
         bytes += char(path[i].unicode() - kEscapeBase);
@@ -80,7 +83,11 @@ QByteArray fileNameBytes(const QString& path)
 
 bool hasEightBitName(const QString& path)
 {
-    return std::any_of(path.cbegin(), path.cend(), isEscape);
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (isEscapeAt(path, i))
+            return true;
+    }
+    return false;
 }
 
 QStringList folderFiles(const QString& folder)

@@ -4,8 +4,8 @@
 // is not UTF-8 (a Georgian name in the 8-bit layout, written on another system) is left out of
 // its folder listings, and no QString it makes opens that file. The program holds such a name
 // with each byte from 80 up as the character U+DC00 + byte (a lone surrogate, which no UTF-8
-// name decodes to), and reaches files through the functions below, which take such names and
-// treat every other path as Qt does.
+// name decodes to; the same unit after a high surrogate is half of a character), and reaches files
+// through the functions below, which take such names and treat every other path as Qt does.
 
 #include <QByteArray>
 #include <QFile>

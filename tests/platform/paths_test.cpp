@@ -1,5 +1,7 @@
 #include "platform/filenames.h"
+#include "platform/filewriter.h"
 #include "platform/paths.h"
+#include "platform/textfile.h"
 
 #include "support/testfolders.h"
 
@@ -9,6 +11,9 @@
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 TEST(Paths, JoinAddsOneSlashOnlyWhenNeeded)
 {
@@ -33,23 +38,69 @@ TEST(Paths, TitleIsThePartAfterTheLastSlashOfEitherKind)
 TEST(FileNames, EachPartOfAPathIsHeldOnItsOwnAndGivesItsBytesBack)
 {
     const QByteArray georgianFolder = "/h/\xE1\x83\x90/";
+    const QString hundred = QStringLiteral("\U0001F4AF"); // its second half is U+DCAF
     const struct
     {
         QByteArray bytes;
         QString held;
+        bool eightBit;
     } cases[] = {
-        {"/h/a.html", QStringLiteral("/h/a.html")},
-        {georgianFolder + "b.html", QStringLiteral("/h/\u10D0/b.html")},
+        {"/h/a.html", QStringLiteral("/h/a.html"), false},
+        {georgianFolder + "b.html", QStringLiteral("/h/\u10D0/b.html"), false},
         {georgianFolder + "\xC0.html",
-         QStringLiteral("/h/\u10D0/") + QChar(0xDCC0) + QStringLiteral(".html")},
-        {"/\xC0/\xE1\x83\x90", QString(QChar(u'/')) + QChar(0xDCC0) + QStringLiteral("/\u10D0")},
+         QStringLiteral("/h/\u10D0/") + QChar(0xDCC0) + QStringLiteral(".html"), true},
+        {"/\xC0/\xE1\x83\x90", QString(QChar(u'/')) + QChar(0xDCC0) + QStringLiteral("/\u10D0"),
+         true},
+        // Characters above U+FFFF, alone, beside Georgian, and in a folder of an 8-bit name.
+        {"/h/\xF0\x9F\x92\xAF.html", QStringLiteral("/h/") + hundred + QStringLiteral(".html"),
+         false},
+        {"/\xE1\x83\x90\xF0\x9F\x92\x80\xF0\x9F\x93\xBF/\xF0\x9F\x93\x81",
+         QStringLiteral("/\u10D0\U0001F480\U0001F4FF/\U0001F4C1"), false},
+        {"/\xC0/\xF0\x9F\x93\x84",
+         QString(QChar(u'/')) + QChar(0xDCC0) + QStringLiteral("/\U0001F4C4"), true},
+        // In a part that is not UTF-8 such a character's bytes are escaped one by one.
+        {"/\xC0\xF0\x9F\x92\xAF",
+         QString(QChar(u'/')) + QChar(0xDCC0) + QChar(0xDCF0) + QChar(0xDC9F) + QChar(0xDC92) +
+             QChar(0xDCAF),
+         true},
     };
-    for (const auto& [bytes, held] : cases) {
+    for (const auto& [bytes, held, eightBit] : cases) {
         EXPECT_EQ(fileNameFromBytes(bytes), held) << bytes.toStdString();
         EXPECT_EQ(fileNameBytes(held), bytes) << bytes.toStdString();
-        EXPECT_EQ(hasEightBitName(held), bytes.contains('\xC0')) << bytes.toStdString();
+        EXPECT_EQ(hasEightBitName(held), eightBit) << bytes.toStdString();
     }
     EXPECT_TRUE(folderFiles(QString()).isEmpty()) << "no folder is not the root";
+}
+
+TEST(FileNames, NamesAboveUffffAreListedReadWrittenAndDeletedUnderTheirOwnBytes)
+{
+    TestFolders folders;
+    const QByteArray folder = QFile::encodeName(folders.root()) + '/';
+    const QByteArray names[] = {"\xF0\x9F\x92\xAF.html", "\xE1\x83\x90\xF0\x9F\x93\x84.html",
+                                "\xC0\xF0\x9F\x92\x80.html"};
+    for (const QByteArray& name : names) {
+        const QByteArray bytes = folder + name;
+        const int handle = ::open(bytes.constData(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(handle, 0);
+        ASSERT_EQ(::write(handle, "old", 3), 3);
+        ::close(handle);
+    }
+    QStringList listed = folderFiles(folders.root());
+    listed.sort();
+    ASSERT_EQ(listed.size(), 3);
+    for (const QString& name : listed) {
+        const QString path = joinPath(folders.root(), name);
+        const QByteArray bytes = fileNameBytes(path);
+        EXPECT_TRUE(fileFacts(path).isFile) << bytes.toStdString();
+        EXPECT_EQ(readTextFile(path).text, QStringLiteral("old")) << bytes.toStdString();
+        if (!hasEightBitName(path)) { // the documents' names: saved, and read again
+            ASSERT_TRUE(writeWholeFile(path, "new")) << bytes.toStdString();
+            EXPECT_EQ(readTextFile(path).text, QStringLiteral("new")) << bytes.toStdString();
+        }
+        EXPECT_TRUE(removeFile(path)) << bytes.toStdString();
+        EXPECT_NE(::access(bytes.constData(), F_OK), 0) << bytes.toStdString();
+    }
+    EXPECT_TRUE(folderFiles(folders.root()).isEmpty()) << "each name deleted itself, no other";
 }
 
 TEST(ProgramFolder, ChoosesEnvironmentThenAPortableInstallThenUserData)
