@@ -1,8 +1,11 @@
 #include "app/frmh.h"
 #include "app/startup.h"
 #include "core/boxprompts.h"
+#include "core/collection.h"
+#include "documents/documentstate.h"
 #include "platform/browser.h"
 #include "platform/desktopshell.h"
+#include "platform/filedialogstart.h"
 #include "platform/memory.h"
 #include "platform/prompts.h"
 #include "platform/shell.h"
@@ -17,12 +20,14 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Kelmora"));
     QApplication::setApplicationName(QStringLiteral("Kelmora"));
 
-    BoxPrompts prompts;
+    FileDialogStart dialogStart;
+    BoxPrompts prompts(dialogStart);
     installPrompts(&prompts);
-    DesktopShell shell;
+    DesktopShell shell(dialogStart);
     installShell(&shell);
 
     FrmH window;
+    dialogStart.followProject([&window] { return window.documents().Docs().openProjectFolder(); });
     Main(startRequestFromArguments(QApplication::arguments().mid(1)), window);
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include "core/frmboxa.h"
 #include "core/sharedroutines.h"
 #include "platform/displaymap.h"
+#include "platform/filedialogstart.h"
 #include "platform/packedcolour.h"
 
 #include <QApplication>
@@ -80,17 +81,14 @@ QStringList dialogNameFilters(const QString& programFilter)
     return filters;
 }
 
-namespace {
-
-QString runFileDialog(QFileDialog& dialog, const QString& filter)
+QString BoxPrompts::runFileDialog(QFileDialog& dialog, const QString& filter)
 {
     dialog.setNameFilters(dialogNameFilters(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    m_dialogStart.fileChosen(dialog.selectedFiles().first());
     return dialog.selectedFiles().first();
 }
-
-} // namespace
 
 QString BoxPrompts::openFileName(QWidget* owner, const QString& title, const QString& filter)
 {
@@ -100,7 +98,7 @@ QString BoxPrompts::openFileName(QWidget* owner, const QString& title, const QSt
 QString BoxPrompts::openFileNameIn(QWidget* owner, const QString& title, const QString& filter,
                                    const QString& folder)
 {
-    QFileDialog dialog(owner, title, folder);
+    QFileDialog dialog(owner, title, m_dialogStart.folder(folder));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return runFileDialog(dialog, filter);
@@ -108,17 +106,16 @@ QString BoxPrompts::openFileNameIn(QWidget* owner, const QString& title, const Q
 
 QStringList BoxPrompts::openFileNames(QWidget* owner, const QString& title, const QString& filter)
 {
-    QFileDialog dialog(owner, title);
+    QFileDialog dialog(owner, title, m_dialogStart.folder(QString()));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilters(dialogNameFilters(filter));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    return runFileDialog(dialog, filter).isEmpty() ? QStringList() : dialog.selectedFiles();
 }
 
 QString BoxPrompts::saveFileName(QWidget* owner, const QString& title, const QString& filter,
                                  const QString& proposedName, const QString& folder)
 {
-    QFileDialog dialog(owner, title, folder);
+    QFileDialog dialog(owner, title, m_dialogStart.folder(folder));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!proposedName.isEmpty())

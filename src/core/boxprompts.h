@@ -2,11 +2,17 @@
 
 #include "platform/prompts.h"
 
+class FileDialogStart;
+class QFileDialog;
+
 // The program's questions as the user sees them: its own message, input and list boxes
-// in the one program-wide frmBOXa, and the platform's message box for platformMessage.
+// in the one program-wide frmBOXa, the platform's message box for platformMessage, and
+// the file dialogs, which start where dialogStart says and tell it what the user chose.
 class BoxPrompts : public Prompts
 {
 public:
+    explicit BoxPrompts(FileDialogStart& dialogStart) : m_dialogStart(dialogStart) {}
+
     QString messageBox(const QString& prompt, const QString& title, qint32 icon, quint8 buttons,
                        const QString& captions, quint8 wrap) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& font,
@@ -25,6 +31,11 @@ public:
     std::shared_ptr<QPrinter> printDialog(QWidget* owner, bool selectionOffered) override;
     std::optional<FontChoice> chooseFont(QWidget* owner, const FontChoice& initial) override;
     QStringList openFileNames(QWidget* owner, const QString& title, const QString& filter) override;
+
+private:
+    QString runFileDialog(QFileDialog& dialog, const QString& filter);
+
+    FileDialogStart& m_dialogStart;
 };
 
 // A filter in the program's form ("Text(*.txt)|*.txt|All Files|*.*") as the file dialog's

@@ -68,6 +68,8 @@ public:
     void setWEBpath(const QString& path) { m_webPath = path; }
     QString WEBtitle() const { return m_webTitle; }
     void setWEBtitle(const QString& title) { m_webTitle = title; }
+    // The open project's folder, "" while no project is open.
+    QString openProjectFolder() const { return m_webOpened ? m_webPath : QString(); }
 
 private:
     bool contains(qint16 index) const;

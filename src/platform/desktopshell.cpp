@@ -1,5 +1,7 @@
 #include "platform/desktopshell.h"
 
+#include "platform/filedialogstart.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -29,5 +31,8 @@ bool DesktopShell::showHelp(const QString& helpPath, const QString& /*topic*/)
 
 QString DesktopShell::browseFolder(QWidget* owner, const QString& title)
 {
-    return QFileDialog::getExistingDirectory(owner, title);
+    const QString folder =
+        QFileDialog::getExistingDirectory(owner, title, m_dialogStart.folder(QString()));
+    m_dialogStart.folderChosen(folder);
+    return folder;
 }

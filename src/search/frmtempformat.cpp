@@ -178,8 +178,7 @@ void frmtempformat::Csave_Click()
 {
     if (m_templates.TFormats().empty())
         return;
-    const ColectionMain& docs = m_context.documents().Docs();
-    const QString folder = docs.WEBopened() ? docs.WEBpath() : QString();
+    const QString folder = m_context.documents().Docs().openProjectFolder();
     const QString path = prompts().saveFileName(this, QString(), kTffFilter, QString(), folder);
     if (path.isEmpty())
         return;

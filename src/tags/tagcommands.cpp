@@ -148,8 +148,7 @@ void TagCommands::mnuImageFile_Click()
 
 void TagCommands::linkToChosenFile(const QString& filter)
 {
-    const ColectionMain& documents = m_context.documents().Docs();
-    const QString folder = documents.WEBopened() ? documents.WEBpath() : QString();
+    const QString folder = m_context.documents().Docs().openProjectFolder();
     const QString path = prompts().openFileNameIn(&m_context.owner(), QString(), filter, folder);
     if (path.isEmpty())
         return;

@@ -2,11 +2,15 @@
 
 #include "core/boxprompts.h"
 #include "core/sharedroutines.h"
+#include "platform/desktopshell.h"
+#include "platform/filedialogstart.h"
 #include "platform/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -622,7 +626,8 @@ public:
     ~InstalledBoxPrompts() { installPrompts(m_previous); }
 
 private:
-    BoxPrompts m_prompts;
+    FileDialogStart m_dialogStart;
+    BoxPrompts m_prompts{m_dialogStart};
     Prompts* m_previous;
 };
 
@@ -655,7 +660,8 @@ TEST(BoxPrompts, TheWrappersAskInTheOwnBox)
 
 TEST(BoxPrompts, PlatformMessageUsesThePlatformsBox)
 {
-    BoxPrompts prompts;
+    FileDialogStart dialogStart;
+    BoxPrompts prompts(dialogStart);
     WhenModalShows when([](QWidget& window) {
         auto* box = qobject_cast<QMessageBox*>(&window);
         ASSERT_NE(box, nullptr);
@@ -666,4 +672,64 @@ TEST(BoxPrompts, PlatformMessageUsesThePlatformsBox)
     });
     prompts.platformMessage(QStringLiteral("File \xE9 is missing"),
                             Prompts::PlatformIcon::Exclamation, QString());
+}
+
+TEST(BoxPrompts, FileDialogsStartWhereAFileWasLastChosenElseInTheOpenProjectElseAtHome)
+{
+    const QTemporaryDir root;
+    const QString project = root.path() + QStringLiteral("/site");
+    const QString pages = root.path() + QStringLiteral("/pages");
+    const QString named = root.path() + QStringLiteral("/named");
+    for (const QString& folder : {project, pages, named})
+        ASSERT_TRUE(QDir().mkpath(folder));
+    QFile page(pages + QStringLiteral("/a.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.close();
+
+    QString openProject;
+    FileDialogStart dialogStart;
+    dialogStart.followProject([&] { return openProject; });
+    BoxPrompts prompts(dialogStart);
+    DesktopShell shell(dialogStart);
+    const QString filter = QStringLiteral("All Files|*.*");
+    // Where the dialog that ask shows starts; it is then cancelled, or chooses choice.
+    const auto startOf = [](const std::function<void()>& ask, const QString& choice = {}) {
+        QString started;
+        WhenModalShows when([&](QWidget& window) {
+            auto* dialog = qobject_cast<QFileDialog*>(&window);
+            ASSERT_NE(dialog, nullptr);
+            started = dialog->directory().absolutePath();
+            if (choice.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            dialog->selectFile(choice);
+            static_cast<QDialog*>(dialog)->accept(); // the file dialog's own check of the choice
+        });
+        ask();
+        return started;
+    };
+    using Ask = std::function<void()>;
+    const Ask open = [&] { prompts.openFileName(nullptr, QString(), filter); };
+    const Ask openMany = [&] { prompts.openFileNames(nullptr, QString(), filter); };
+    const Ask save = [&] {
+        prompts.saveFileName(nullptr, QString(), filter, QString(), QString());
+    };
+    const Ask saveNamed = [&] {
+        prompts.saveFileName(nullptr, QString(), filter, QString(), named);
+    };
+    const Ask browse = [&] { shell.browseFolder(nullptr, QString()); };
+
+    EXPECT_EQ(startOf(open), QDir::homePath()) << "no project, nothing chosen yet";
+    EXPECT_EQ(startOf(browse), QDir::homePath());
+    openProject = project + QLatin1Char('/');
+    EXPECT_EQ(startOf(save), project);
+    EXPECT_EQ(startOf(openMany), project);
+    EXPECT_EQ(startOf(saveNamed), named) << "a folder the caller names";
+    EXPECT_EQ(startOf(open, pages + QStringLiteral("/a.html")), project);
+    for (const Ask& ask : {open, openMany, save, browse})
+        EXPECT_EQ(startOf(ask), pages) << "where the last file was chosen, project or not";
+    EXPECT_EQ(startOf(saveNamed), named);
+    EXPECT_EQ(startOf(browse, named), pages);
+    EXPECT_EQ(startOf(save), named) << "a chosen folder";
 }

@@ -7,6 +7,7 @@
 
 #include "core/boxprompts.h"
 #include "core/frmboxa.h"
+#include "platform/filedialogstart.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -80,7 +81,8 @@ private:
     }
 
     QList<Action> m_actions;
-    BoxPrompts m_prompts;
+    FileDialogStart m_dialogStart;
+    BoxPrompts m_prompts{m_dialogStart};
     Prompts* m_previous;
     QStringList m_titles;
 };
