@@ -83,8 +83,11 @@ bool FtpAccounts::load(QString* error)
     m_fileUnread = false;
     const QString path = accountsFilePath();
     const QFileInfo info(path);
+    // A missing file is an empty list. It is not created: only "OK" writes the accounts, so
+    // a window that stored none (an account refused, a window just looked at) leaves the
+    // program folder as it was.
     if (!info.exists())
-        return writeOwnerOnlyFile(path, QByteArray(), error);
+        return true;
 
     m_fileUnread = true;
     // A folder or a pipe of that name is no list, and reading a pipe could wait forever.

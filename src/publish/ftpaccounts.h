@@ -51,10 +51,11 @@ QString remoteUploadPath(const QString& subdirectory, const QString& localPath);
 class FtpAccounts
 {
 public:
-    // Reads FTP.ini, creating it empty when it is missing. Empty lines are skipped; every
-    // other line is kept as it stands, odd ones too, and written back unchanged. False
-    // with the reason when the file cannot be read or created; after a file that exists
-    // but could not be read, the list stays empty and SaveAccountsFile refuses to replace it.
+    // Reads FTP.ini; a missing file is an empty list, and is not created. Empty lines are
+    // skipped; every other line is kept as it stands, odd ones too, and written back
+    // unchanged. False with the reason when the file cannot be read; after a file that
+    // exists but could not be read, the list stays empty and SaveAccountsFile refuses to
+    // replace it.
     bool load(QString* error = nullptr);
 
     // Writes every account line into FTP.ini, atomically and readable by its owner only;

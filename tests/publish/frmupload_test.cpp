@@ -192,7 +192,7 @@ TEST_F(UploadWindow, ACharacterWithoutAnEightBitCodeIsRefusedNamingItsBox)
     EXPECT_EQ(readFile(accountsPath()), accountLine(0)) << "the account stays as it was";
 }
 
-TEST_F(UploadWindow, AnEmptiedListDeletesTheFileAndTheNextOpeningCreatesItEmpty)
+TEST_F(UploadWindow, AnEmptiedListDeletesTheFileAndTheNextOpeningCreatesNothing)
 {
     writeFile(accountsPath(), accountLine(0));
     open();
@@ -203,8 +203,22 @@ TEST_F(UploadWindow, AnEmptiedListDeletesTheFileAndTheNextOpeningCreatesItEmpty)
     EXPECT_FALSE(QFileInfo::exists(accountsPath()));
     EXPECT_EQ(entries("CBaccount") + entries("CBdir"), QStringList());
     open();
-    EXPECT_TRUE(QFileInfo::exists(accountsPath()));
-    EXPECT_EQ(readFile(accountsPath()), QByteArray());
+    EXPECT_FALSE(QFileInfo::exists(accountsPath()));
+    EXPECT_EQ(entries("List1") + entries("CBaccount"), QStringList());
+}
+
+TEST_F(UploadWindow, ARefusedAccountLeavesTheProgramFolderAsItWas)
+{
+    const QMap<QString, QByteArray> before = filesUnder(folders.programFolder());
+    open();
+    press("Command4");
+    typeAccount("New");
+    box(kServer)->setText(QStringLiteral("ftp.\u10E5.ge"));
+    command2(1); // "Setana", refused
+    ASSERT_EQ(prompts.asked().size(), 1);
+    command2(3); // "Cancel"
+    window->close();
+    EXPECT_EQ(filesUnder(folders.programFolder()), before);
 }
 
 TEST_F(UploadWindow, ARunLocksTheWindowLogsInGeorgianAndLeavesTheChosenTypeAlone)
