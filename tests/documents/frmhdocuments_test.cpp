@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QTabBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -145,7 +146,8 @@ TEST_F(MainWindowDocuments, OpeningASecondFileShowsTheTreeAndTheSidePanel)
 {
     const QString a = file(QStringLiteral("a.html"), "a");
     const QString b = file(QStringLiteral("b.html"), "b");
-    window.ToggleWebPanel(0);
+    QTest::mouseClick(frameOf(window).lbWEBshov, Qt::LeftButton); // hides the side panel
+    ASSERT_FALSE(frameOf(window).PWEB->isVisible());
     frameOf(window).TAB1->setCurrentIndex(1);
     window.subsystems().documents->opening().ofnen(FilePath(a));
     window.subsystems().documents->opening().ofnen(FilePath(b));
@@ -198,8 +200,8 @@ TEST_F(MainWindowDocuments, FtpUploadInTheExtrasMenuShowsTheUploadWindowModally)
     });
     mnuftp->trigger();
     EXPECT_EQ(shown, QStringLiteral("FTP Upload"));
-    EXPECT_TRUE(QFileInfo::exists(folders.path(QStringLiteral("FTP.ini"))))
-        << "its accounts were read, the missing file created empty";
+    EXPECT_FALSE(QFileInfo::exists(folders.path(QStringLiteral("FTP.ini"))))
+        << "a window that stored no account writes no accounts file";
 }
 
 // --- One file, one document ------------------------------------------------------------
