@@ -25,6 +25,7 @@
 #include "platform/editorcontrol.h"
 #include "platform/filewriter.h"
 #include "platform/prompts.h"
+#include "platform/textfile.h"
 #include "projects/projectcommands.h"
 
 #include <QElapsedTimer>
@@ -202,6 +203,8 @@ struct PlainWindow
 {
     PlainWindow() { window.showPlain(); }
     EditorControl& editor() { return window.editor(); }
+    // The file read as the documents read it, into the editor.
+    void load(const QString& path) { editor().setText(readTextFile(path).text); }
     FrmH window;
 };
 
@@ -213,7 +216,7 @@ void editorOpen(benchmark::State& state, DocumentRun run)
         QElapsedTimer timer;
         timer.start();
         for (const QString& path : folder.paths)
-            plain.editor().LoadFile(path);
+            plain.load(path);
         report(state, millisecondsPer(timer, run.documents));
     }
 }
@@ -222,7 +225,7 @@ void editorSwitch(benchmark::State& state, DocumentRun run)
 {
     const DocumentFolder folder(run);
     PlainWindow plain;
-    plain.editor().LoadFile(folder.paths.first());
+    plain.load(folder.paths.first());
     const QString text = plain.editor().Text();
     for (auto _ : state) {
         QElapsedTimer timer;
@@ -239,7 +242,7 @@ void editorSave(benchmark::State& state, DocumentRun run)
 {
     const DocumentFolder folder(run);
     PlainWindow plain;
-    plain.editor().LoadFile(folder.paths.first());
+    plain.load(folder.paths.first());
     const QByteArray bytes = textToBytes(plain.editor().Text() + QStringLiteral("x"));
     for (auto _ : state) {
         QElapsedTimer timer;

@@ -111,21 +111,21 @@ void FrmH::createSubsystems()
     Subsystems& parts = m_subsystems;
     parts.documents = (m_documents = std::make_unique<DocumentCommands>(*this)).get();
     parts.projects = (m_projects = std::make_unique<ProjectCommands>(*m_documents, *this)).get();
-    parts.editMenu = (m_editMenu = std::make_unique<EditMenuCommands>(*this)).get();
+    m_editMenu = std::make_unique<EditMenuCommands>(*this);
     parts.conversions = (m_conversions = std::make_unique<ConversionMenus>(*this)).get();
     parts.search = (m_search = std::make_unique<SearchCommands>(*this)).get();
-    parts.textFunctions = (m_textFunctions = std::make_unique<TextFunctionCommands>(*this)).get();
+    m_textFunctions = std::make_unique<TextFunctionCommands>(*this);
     parts.language = (m_language = std::make_unique<LanguageMenu>(*this)).get();
     parts.colouring = (m_colouring = std::make_unique<Colouring>(*this)).get();
     parts.toolbar = m_tagBar.get();
     parts.cssList = (m_cssList = std::make_unique<ListCSS>(*this)).get();
     parts.pickers = (m_pickers = std::make_unique<ToolbarPickers>(*this)).get();
-    parts.tags = (m_tags = std::make_unique<TagCommands>(*this)).get();
-    parts.editorEvents = (m_editorEvents = std::make_unique<EditorEvents>(*this)).get();
+    m_tags = std::make_unique<TagCommands>(*this);
+    m_editorEvents = std::make_unique<EditorEvents>(*this);
     parts.preview = (m_preview = std::make_unique<PreviewCommands>(*this)).get();
-    parts.upload = (m_upload = std::make_unique<UploadCommands>(*this)).get();
+    m_upload = std::make_unique<UploadCommands>(*this);
     parts.previewValues = &m_preview->pages().values();
-    parts.design = (m_design = std::make_unique<DesignCommands>(*this)).get();
+    m_design = std::make_unique<DesignCommands>(*this);
     // Last: its Quit ends the File menu.
     m_mainCommands = std::make_unique<MainCommands>(*this);
     parts.filePanel =
@@ -435,11 +435,6 @@ void FrmH::TAB1_Click(int index)
     Cdel->setVisible(index != 2);
 }
 
-void FrmH::in_brovzer()
-{
-    runGuarded([this] { m_subsystems.preview->in_brovzer(); });
-}
-
 void FrmH::ToggleWebPanel(qint16 show)
 {
     WebPanelShown = show;
@@ -622,16 +617,6 @@ bool FrmH::showPicture(const QString& path)
 }
 
 // --- Close -------------------------------------------------------------------------------
-
-qint16 FrmH::cvlaprufen()
-{
-    return m_subsystems.documents->saving().cvlaprufen();
-}
-
-qint16 FrmH::NewInWeb()
-{
-    return m_subsystems.documents->saving().NewInWeb();
-}
 
 EditorCloseState FrmH::editorCloseState() const
 {

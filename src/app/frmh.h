@@ -84,15 +84,6 @@ public:
     bool ctrlDown() const override;
     bool showPicture(const QString& path) override;
 
-    // --- Procedures other windows call -------------------------------------------------
-    // -1 when any document is changed.
-    qint16 cvlaprufen();
-    // -1 when documents are open and one of them is not in the open project.
-    qint16 NewInWeb();
-    void ToggleWebPanel(qint16 show);
-    // Shows the editor's document in the preview window.
-    void in_brovzer();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -114,6 +105,7 @@ private:
     void Pfile_Resize();
     void PTfon_Resize();
     void TAB1_Click(int index);
+    void ToggleWebPanel(qint16 show);
     void lbWEBshov_Click();
     void kontFershiben(QWidget* control, float x, float y);
     void PGm_MouseDown(QMouseEvent* event);
@@ -122,7 +114,6 @@ private:
     void Pmarker_MouseDown(QMouseEvent* event);
     void Pmarker_MouseMove(QMouseEvent* event);
     void Pmarker_MouseUp();
-    qint32 gutterLineAt(QMouseEvent* event) const;
     void selectLines(qint32 first, qint32 last);
     void Form_QueryUnload(bool& cancel);
     void storeSettingsAndRelease();
@@ -149,7 +140,7 @@ private:
     std::array<QLabel*, 5> m_panels{}; // the status bar, by StatusPanel
     QAction* mnuabzac = nullptr;
     std::unique_ptr<HelpCallBack> HelpObj; // from the load to the unload
-    MenuImageList ImageList; // the menus' icons
+    MenuImageList ImageList;               // the menus' icons
 
     // --- State -------------------------------------------------------------------------
     qint16 TranslationShown = 0;

@@ -14,33 +14,6 @@ const QString kListForm = QStringLiteral("SIA");
 
 } // namespace
 
-StartRequest startRequestFromCommandLine(const QString& commandLine)
-{
-    using Form = StartRequest::Form;
-    if (commandLine.isEmpty())
-        return {Form::Plain, {}};
-    if (commandLine == kNoMax)
-        return {Form::NotMaximised, {}};
-    if (commandLine.contains(kListSeparator)) {
-        // A list in quotes loses its outer quotes: the first and the last character,
-        // whatever that last one is.
-        QString list = commandLine;
-        if (list.startsWith(QLatin1Char('"')))
-            list = list.mid(1, list.size() - 2);
-        return {Form::FileList, list};
-    }
-    QString path = commandLine;
-    path.replace(QLatin1Char('"'), QLatin1Char(' '));
-    // Trims blanks only, as the program always has (not tabs or line breaks).
-    qsizetype first = 0;
-    qsizetype last = path.size();
-    while (first < last && path[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && path[last - 1] == QLatin1Char(' '))
-        --last;
-    return {Form::OneFile, path.mid(first, last - first)};
-}
-
 StartRequest startRequestFromArguments(const QStringList& arguments)
 {
     using Form = StartRequest::Form;

@@ -17,11 +17,8 @@ struct StartRequest
     bool operator==(const StartRequest&) const = default;
 };
 
-// The command line as one string, quotes included, read the program's way: never split
-// at blanks; its only separator is quote, blank, quote.
-StartRequest startRequestFromCommandLine(const QString& commandLine);
-
-// The same from the arguments of a Linux start, each argument one whole path.
+// The start from the arguments of a Linux start, each argument one whole path; a list of
+// files is held as the paths separated by quote, blank, quote.
 StartRequest startRequestFromArguments(const QStringList& arguments);
 
 // What the main window's load needs to know of this run's start.

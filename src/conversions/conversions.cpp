@@ -17,14 +17,6 @@ const TableConversion& tableConversion(CodeTable source, CodeTable target)
     return found->second;
 }
 
-QString unkode(QString& text, const QString& mode)
-{
-    text = mode == QLatin1String("U")
-               ? tableConversion(CodeTable::GRIGOLIA, CodeTable::QARTULI_KELMORADE).apply(text)
-               : tableConversion(CodeTable::QARTULI_KELMORADE, CodeTable::GRIGOLIA).apply(text);
-    return text;
-}
-
 QString ConvertByTables(const QString& text, quint8 mode, qint16 toEightBit)
 {
     if (toEightBit == -1)

@@ -10,11 +10,6 @@
 // The conversion from one loaded table into another, built the first time it is asked for.
 const TableConversion& tableConversion(CodeTable source, CodeTable target);
 
-// Between the Latin-key and the 8-bit Georgian layouts: mode "U" turns Latin keys into
-// 8-bit letters, any other mode (the callers pass "T") 8-bit letters into Latin keys. The
-// result is returned and also left in text.
-QString unkode(QString& text, const QString& mode);
-
 // Georgian letters as UTF-8 bytes held in byte text. With toEightBit other than -1: mode 2
 // decodes UTF-8 into Latin keys, any other mode (the callers pass 1) encodes Latin keys as
 // UTF-8. With toEightBit -1 (mode is not looked at) UTF-8 is decoded into the 8-bit layout.

@@ -9,12 +9,9 @@
 
 class Colouring;
 class ConversionMenus;
-class DesignCommands;
 class DocumentCommands;
 class DocumentState;
-class EditMenuCommands;
 class EditorControl;
-class EditorEvents;
 class FilePanelCommands;
 class LanguageMenu;
 class ListCSS;
@@ -25,9 +22,6 @@ class QTreeWidget;
 class QWidget;
 class SearchCommands;
 class TagButtons;
-class TagCommands;
-class TextFunctionCommands;
-class UploadCommands;
 class WebProjects;
 struct PreviewValues;
 
@@ -45,21 +39,15 @@ struct Subsystems
     WebProjects* projects = nullptr;
     ConversionMenus* conversions = nullptr;
     LanguageMenu* language = nullptr;
-    EditorEvents* editorEvents = nullptr;
     Colouring* colouring = nullptr;
     TagButtons* toolbar = nullptr;
     ListCSS* cssList = nullptr;
     Pickers* pickers = nullptr;
     PagePreview* preview = nullptr;
-    UploadCommands* upload = nullptr;
-    DesignCommands* design = nullptr;
     // The browser preview's program-wide values, which the frameset designer sets.
     PreviewValues* previewValues = nullptr;
     SearchCommands* search = nullptr;
 
-    EditMenuCommands* editMenu = nullptr;
-    TextFunctionCommands* textFunctions = nullptr;
-    TagCommands* tags = nullptr;
     FilePanelCommands* filePanel = nullptr;
 };
 

@@ -7,7 +7,6 @@
 #include "platform/twips.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTextDocument>
 #include <QValidator>
 
@@ -29,7 +27,6 @@ constexpr TwipRect kIconPlace{240, 240, 480, 480};
 constexpr int kMessageLabelTop = 240;
 constexpr int kFieldMargin = 30; // input and list box: the label's and the field's edge
 constexpr int kButtonHeight = 375;
-constexpr int kChoiceHeight = 255;
 constexpr int kMinWindowWidth = 5000;
 
 } // namespace
@@ -94,30 +91,6 @@ QString chosenLines(const QStringList& items, const QList<int>& rows, bool byInd
     return chosen.join(byIndex ? QStringLiteral("/") : kCrLf);
 }
 
-QString choiceStates(const QList<bool>& ticked, const QList<bool>& chosen)
-{
-    QString states;
-    for (const bool on : ticked)
-        states += on ? QLatin1Char('1') : QLatin1Char('0');
-    for (const bool on : chosen)
-        states += on ? QLatin1Char('T') : QLatin1Char('F');
-    return states;
-}
-
-QList<ChoiceSpec> choiceSpecs(const QString& kinds, const QString& items)
-{
-    const QStringList captions = items.split(QLatin1Char('/'));
-    QList<ChoiceSpec> specs;
-    for (int k = 0; k < kinds.size(); ++k) {
-        const QChar letter = kinds[k];
-        if (letter == QLatin1Char('C') || letter == QLatin1Char('c'))
-            specs.append({ChoiceKind::Option, k, captions.value(k)});
-        else if (letter == QLatin1Char('O') || letter == QLatin1Char('o'))
-            specs.append({ChoiceKind::Check, k, captions.value(k)});
-    }
-    return specs;
-}
-
 QString withoutLineBreaks(const QString& text)
 {
     QString oneLine = text;
@@ -161,7 +134,7 @@ int innerWidth(const BoxLayout& layout)
     return layout.windowWidth - kBoxFrame.width;
 }
 
-// The message and choice boxes: the label right of the icon, the window wide enough for
+// The message box: the label right of the icon, the window wide enough for
 // both (the icon's room counts even when it shows no picture).
 BoxLayout labelBesideIcon(TwipSize label)
 {
@@ -232,22 +205,6 @@ BoxLayout listBoxLayout(TwipSize label, TwipSize list)
     return layout;
 }
 
-BoxLayout choiceBoxLayout(TwipSize label, int choiceCount)
-{
-    BoxLayout layout = labelBesideIcon(label);
-    const int width = layout.windowWidth - (layout.label.left + 150);
-    const int firstTop = std::max(layout.icon.bottom(), layout.label.bottom()) + 60;
-    for (int i = 0; i < choiceCount; ++i) {
-        const int top = i == 0 ? firstTop : layout.choices.last().bottom() + 30;
-        layout.choices.append({layout.label.left, top, width, kChoiceHeight});
-    }
-    const int lastBottom = layout.choices.isEmpty() ? firstTop : layout.choices.last().bottom();
-    const int choiceBottom = lastBottom + 30 + 90;
-    placeButtonStrip(layout, 2, choiceBottom + 300);
-    centreButtonStrip(layout);
-    return layout;
-}
-
 TwipSize pictureAreaSize(TwipSize picture, int captionWidth)
 {
     TwipSize area = picture;
@@ -292,11 +249,6 @@ QFont qtFont(const BoxFont& wanted)
 const BoxFont& fieldFont(const QString& fontArgument)
 {
     return fontArgument == QLatin1String("G") ? kGrigolia10Bold : kSansSerif8;
-}
-
-const BoxFont& choiceFont(const QString& fontArgument)
-{
-    return fontArgument == QLatin1String("G") ? kGrigolia10 : kSansSerif8;
 }
 
 QRect toPixels(const TwipRect& rect)
@@ -454,22 +406,6 @@ QString frmBOXa::MMinputi(const QString& prompt, const QString& title, const QSt
     return showModal();
 }
 
-QString frmBOXa::OPmmsgboqsi(const QString& prompt, const QString& kinds, const QString& items,
-                             const QString& font, const QString& title, qint32 icon, quint8 wrap)
-{
-    startCall(BoxMode::Choice, {QStringLiteral("Sesruleba"), QStringLiteral("Sewyveta")});
-    setCaption(title);
-    showIcon(icon);
-    m_wrapWidth = wrap;
-    const TwipSize label = setPrompt(prompt);
-    const QList<ChoiceSpec> specs = choiceSpecs(kinds, items);
-    const BoxLayout layout = choiceBoxLayout(label, int(specs.size()));
-    buildChoices(specs, layout.choices, font);
-    buildButtons(2);
-    applyLayout(layout);
-    return showModal();
-}
-
 QString frmBOXa::InputList(const QString& prompt, const QStringList& items, const QString& title,
                            const QString& font, qint32 width, qint32 height, qint16 byIndex)
 {
@@ -546,16 +482,6 @@ bool frmBOXa::readControlsAnswer()
     case BoxMode::Input:
         m_answer = Tmulti->text();
         return true;
-    case BoxMode::Choice: {
-        QList<bool> ticked;
-        for (const QCheckBox* check : std::as_const(CK))
-            ticked << check->isChecked();
-        QList<bool> chosen;
-        for (const QRadioButton* option : std::as_const(OP))
-            chosen << option->isChecked();
-        m_answer = choiceStates(ticked, chosen);
-        return true;
-    }
     case BoxMode::List: {
         QList<int> rows;
         for (int row = 0; row < List1->count(); ++row) {
@@ -583,10 +509,6 @@ void frmBOXa::startCall(BoxMode mode, const QStringList& captions)
     m_firstButtonPressed = false;
 
     Tmulti.reset();
-    qDeleteAll(OP);
-    OP.clear();
-    qDeleteAll(CK);
-    CK.clear();
     List1->clear();
     List1->hide();
     IM->clear();
@@ -632,30 +554,6 @@ void frmBOXa::buildButtons(int count)
     // Enter answers as the first button whichever button the previous call ended with.
     CB[0]->setDefault(true);
     CB[0]->setFocus();
-}
-
-void frmBOXa::buildChoices(const QList<ChoiceSpec>& specs, const QList<TwipRect>& places,
-                           const QString& font)
-{
-    const BoxFont& choice = choiceFont(font);
-    const DisplayMap& map = DisplayMap::get(choice.map);
-    for (int i = 0; i < specs.size(); ++i) {
-        const ChoiceSpec& spec = specs[i];
-        QAbstractButton* control = nullptr;
-        if (spec.kind == ChoiceKind::Option) {
-            OP << new QRadioButton(this); // options share the window: one of them is chosen
-            control = OP.last();
-            control->setObjectName(QStringLiteral("OP") + QString::number(spec.position));
-        } else {
-            CK << new QCheckBox(this);
-            control = CK.last();
-            control->setObjectName(QStringLiteral("CK") + QString::number(spec.position));
-        }
-        control->setFont(qtFont(choice));
-        control->setText(map.toShown(spec.caption));
-        control->setGeometry(toPixels(places[i]));
-        control->show();
-    }
 }
 
 void frmBOXa::applyLayout(const BoxLayout& layout, QWidget* field)

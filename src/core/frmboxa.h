@@ -1,7 +1,7 @@
 #pragma once
 
-// The program's own dialog window: a message box with up to three buttons, an input box,
-// a box of choices and a list box, all showing their prompts and captions in Georgian and
+// The program's own dialog window: a message box with up to three buttons, an input box
+// and a list box, all showing their prompts and captions in Georgian and
 // their titles as Latin text, and a separate modeless window for pictures. Every showing
 // starts with the first button as the default and in focus.
 //
@@ -18,12 +18,10 @@
 
 #include <memory>
 
-class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPixmap;
 class QPushButton;
-class QRadioButton;
 
 // ---------------------------------------------------------------------------------------
 // Rules of the boxes
@@ -34,7 +32,7 @@ class QRadioButton;
 QString wrapPrompt(const QString& text, quint8 width);
 
 // Which kind of box is showing; it decides what the buttons answer.
-enum class BoxMode { Message, Input, Choice, List };
+enum class BoxMode { Message, Input, List };
 
 // Button `index` of `count`: the caller's caption at that position when it gave one,
 // else the default ("OK" for a lone button, else "xo", "ara", "Sewyveta").
@@ -48,22 +46,6 @@ QString fixedAnswer(BoxMode mode, int button);
 // The list box's answer for the chosen rows (in ascending order): their lines joined by
 // CR LF, or with byIndex their 0-based indexes joined by "/".
 QString chosenLines(const QStringList& items, const QList<int>& rows, bool byIndex);
-
-// The choice box's answer: a digit per check box ("1" ticked, "0" clear), then a letter
-// per option button ("T" chosen, "F" not), with no separators.
-QString choiceStates(const QList<bool>& ticked, const QList<bool>& chosen);
-
-enum class ChoiceKind { Option, Check };
-struct ChoiceSpec
-{
-    ChoiceKind kind;
-    int position; // of its letter in the kinds string; also names the control (OP3, CK3)
-    QString caption;
-    bool operator==(const ChoiceSpec&) const = default;
-};
-// The choices to build: letter k of `kinds` ("C" an option button, "O" a check box, in
-// either case; any other letter nothing) takes item k of the "/"-joined `items`.
-QList<ChoiceSpec> choiceSpecs(const QString& kinds, const QString& items);
 
 // The text with every CR and LF taken out (a one-line input field holds no line break).
 QString withoutLineBreaks(const QString& text);
@@ -106,7 +88,6 @@ struct BoxLayout
     TwipRect label;
     TwipRect field; // the input field or the list
     TwipRect strip; // the button strip
-    QList<TwipRect> choices;
     int buttonWidth = 0;
 
     TwipSize clientSize() const;
@@ -117,7 +98,6 @@ struct BoxLayout
 BoxLayout messageBoxLayout(TwipSize label, bool iconShown, int buttonCount);
 BoxLayout inputBoxLayout(TwipSize label, TwipSize field);
 BoxLayout listBoxLayout(TwipSize label, TwipSize list);
-BoxLayout choiceBoxLayout(TwipSize label, int choiceCount);
 
 // The picture area of a picture window: the picture, but at least 1000 high and, when the
 // picture is narrower than 1000, wide enough for the file name (its width + 500).
@@ -135,7 +115,7 @@ struct ListAnswer
 
 class InputField;
 
-// The one dialog window behind the program's own message, input, choice and list boxes
+// The one dialog window behind the program's own message, input and list boxes
 // (see BOXa()). Each call fills it, shows it modally and returns what the pressed button
 // left. Closing it through its frame or with Esc answers as its last button.
 class frmBOXa : public QDialog
@@ -156,11 +136,6 @@ public:
     // in the Georgian font; the field is width x height twips, one line below 400 high.
     QString MMinputi(const QString& prompt, const QString& title, const QString& font,
                      const QString& initial, qint32 width, qint32 height);
-    // Choice box: one option button ("C") or check box ("O") per letter of kinds, items
-    // joined by "/". The choices' states for "Sesruleba" (see choiceStates), "7" for
-    // "Sewyveta".
-    QString OPmmsgboqsi(const QString& prompt, const QString& kinds, const QString& items,
-                        const QString& font, const QString& title, qint32 icon, quint8 wrap);
     // List box: the chosen lines (or indexes) for "mzaTaa", "7" for "Sewyveta".
     QString InputList(const QString& prompt, const QStringList& items, const QString& title,
                       const QString& font, qint32 width, qint32 height, qint16 byIndex);
@@ -184,8 +159,6 @@ private:
     bool showIcon(qint32 number);
     TwipSize setPrompt(const QString& prompt, DisplayMapKind map = DisplayMapKind::GeorgianKeys);
     void buildButtons(int count);
-    void buildChoices(const QList<ChoiceSpec>& specs, const QList<TwipRect>& places,
-                      const QString& font);
     void applyLayout(const BoxLayout& layout, QWidget* field = nullptr);
     QString showModal();
 
@@ -195,8 +168,6 @@ private:
     QList<QPushButton*> CB;
     std::unique_ptr<InputField> Tmulti;
     QListWidget* List1;
-    QList<QRadioButton*> OP;
-    QList<QCheckBox*> CK;
 
     // What the current call asked for and what its buttons left.
     BoxMode m_mode = BoxMode::Message;

@@ -18,10 +18,6 @@ public:
     explicit DesignCommands(CommandContext& context);
     ~DesignCommands() override;
 
-    FramesetDesign& framesetDesign() { return m_design; }
-    // The CSS style editor's mode: a rule for links under the mouse pointer.
-    bool rollover() const { return m_rollover; }
-
     void mnuframe_Click();
     void mnuCSS_Click();
     void mnurollover_Click();

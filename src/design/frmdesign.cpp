@@ -80,7 +80,6 @@ public:
         m_fore = colour;
         update();
     }
-    bool tiled() const { return !m_tile.isNull(); }
     void setTile(const QImage& picture)
     {
         m_tile = picture;

@@ -23,7 +23,6 @@ public:
     // Reads the folder; nothing is selected and the selection's buttons start disabled.
     explicit MatrixList(const QString& folder);
 
-    const QString& folder() const { return m_folder; }
     const QStringList& names() const { return m_names; }
     qint32 selected() const { return m_selected; }
     // The selected entry's path, "" while none is selected.

@@ -38,12 +38,6 @@ const char* const kSortedExtensions[] = {"HTML", "HTM", "SHTML", "STM",  "HTW", 
 
 } // namespace
 
-QString treeGroupKey(TreeGroup group)
-{
-    static const char* const keys[kTreeGroupCount] = {"T", "B", "A", "O"};
-    return QString::fromLatin1(keys[int(group)]);
-}
-
 QString treeGroupText(TreeGroup group)
 {
     static const char* const texts[kTreeGroupCount] = {"WEB Files", "Image", "Audio", "Other"};

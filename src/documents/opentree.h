@@ -14,8 +14,7 @@ class ColectionMain;
 enum class TreeGroup { WebFiles, Pictures, Sounds, Other };
 constexpr int kTreeGroupCount = 4;
 
-// The group's key ("T", "B", "A", "O") and its text ("WEB Files", "Image", ...).
-QString treeGroupKey(TreeGroup group);
+// The group's text ("WEB Files", "Image", ...).
 QString treeGroupText(TreeGroup group);
 
 // Node images: pictures of the tree's image list, by number.

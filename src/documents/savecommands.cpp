@@ -110,16 +110,6 @@ void SaveCommands::closeAll()
     m_documents.tree().clear();
 }
 
-qint16 SaveCommands::cvlaprufen() const
-{
-    return anyDocumentChanged(state().Docs()) ? -1 : 0;
-}
-
-qint16 SaveCommands::NewInWeb() const
-{
-    return anyDocumentOutsideProject(state().Docs()) ? -1 : 0;
-}
-
 SaveOutcome SaveCommands::SaveDocuments(const FilePath& file, qint16 index)
 {
     const SaveOutcome outcome = m_saving.SaveDocuments(file, index);

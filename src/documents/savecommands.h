@@ -26,10 +26,6 @@ public:
     void closeProject();
     // Drops every document and the project (the window's close).
     void closeAll();
-    // -1 when any document is changed.
-    qint16 cvlaprufen() const;
-    // -1 when documents are open and one of them is not in the open project.
-    qint16 NewInWeb() const;
 
     SaveOutcome SaveDocuments(const FilePath& file, qint16 index);
     void mnuSave_Click();

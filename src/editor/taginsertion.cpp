@@ -8,6 +8,22 @@
 
 namespace {
 
+struct TagWrapping
+{
+    QLatin1String menu;
+    int index;
+    QLatin1String open;
+    QLatin1String close;
+};
+
+struct TagSnippet
+{
+    QLatin1String menu;
+    int index;
+    QLatin1String snippet;
+    qint32 caret; // characters into the snippet
+};
+
 constexpr TagWrapping kWrappings[] = {
     {QLatin1String("mnuH"), 0, QLatin1String("<H1>"), QLatin1String("</H1>")},
     {QLatin1String("mnuH"), 1, QLatin1String("<H2>"), QLatin1String("</H2>")},
@@ -98,16 +114,6 @@ TextEdit insertSnippet(const EditorSelection& selection, const QString& snippet,
 {
     return TextEdit::replacingSelection(selection.start, selection.length(), snippet,
                                         selection.start + caret, 0);
-}
-
-std::span<const TagWrapping> tagWrappings()
-{
-    return kWrappings;
-}
-
-std::span<const TagSnippet> tagSnippets()
-{
-    return kSnippets;
 }
 
 std::optional<TextEdit> tagCommandEdit(QLatin1String menu, int index,

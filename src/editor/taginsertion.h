@@ -14,34 +14,16 @@
 #include <QString>
 
 #include <optional>
-#include <span>
 
 TextEdit wrapSelection(const EditorSelection& selection, const QString& open, const QString& close);
 // The caret goes caret characters into the snippet.
 TextEdit insertSnippet(const EditorSelection& selection, const QString& snippet, qint32 caret);
 
-// The commands that are one wrap or one insert, by their menu item: name and, for items of a
-// menu array, index (-1 for a single item).
-struct TagWrapping
-{
-    QLatin1String menu;
-    int index;
-    QLatin1String open;
-    QLatin1String close;
-};
-struct TagSnippet
-{
-    QLatin1String menu;
-    int index;
-    QLatin1String snippet;
-    qint32 caret; // characters into the snippet
-};
-// mnuH(0..5), mnulink, mnuFtag, mnuFtag2, mnuFS, mnuFC, mnuFF, mnutlinks, mnucenter, mnurecht.
-std::span<const TagWrapping> tagWrappings();
-// mnuImageTag, mnuaplet, mnuform, mnuImap, mnuscript, mnuFrKo(0..9).
-std::span<const TagSnippet> tagSnippets();
-
-// The edit of one of those commands by its menu item; nothing for any other item.
+// The edit of a command that is one wrap or one insert, by its menu item: name and, for items
+// of a menu array, index (-1 for a single item): mnuH(0..5), mnulink, mnuFtag, mnuFtag2,
+// mnuFS, mnuFC, mnuFF, mnutlinks, mnucenter, mnurecht wrap the selection; mnuImageTag,
+// mnuaplet, mnuform, mnuImap, mnuscript, mnuFrKo(0..9) insert a snippet. Nothing for any
+// other item.
 std::optional<TextEdit> tagCommandEdit(QLatin1String menu, int index,
                                        const EditorSelection& selection);
 

@@ -79,8 +79,3 @@ std::optional<TextEdit> combineLists(const EditorSelection& selection,
     }
     return rewrittenSelection(selection, combined);
 }
-
-qint64 sellinekount(const QString& selectedText)
-{
-    return selectedText.count(kCrLf);
-}

@@ -34,6 +34,3 @@ QString stripTags(const QString& text);
 // dropped. Only when both the selection and the clipboard's text hold a line break.
 std::optional<TextEdit> combineLists(const EditorSelection& selection,
                                      const std::optional<QString>& clipboardText);
-
-// The number of line breaks (CR LF) in the selected text.
-qint64 sellinekount(const QString& selectedText);

@@ -321,18 +321,6 @@ QMenu* WndCoolMenu::GetMenuHead(int index) const
     return index >= 0 && index < m_menuHeads.size() ? m_menuHeads[index].data() : nullptr;
 }
 
-void WndCoolMenu::setFontSize(int size)
-{
-    m_fontSize = size;
-    rebuildFonts();
-}
-
-void WndCoolMenu::setFontName(const QString& name)
-{
-    m_fontName = name;
-    rebuildFonts();
-}
-
 void WndCoolMenu::rebuildFonts()
 {
     m_menuFont = CreateMenuFont(m_window, m_fontName, m_fontSize);
@@ -356,7 +344,6 @@ qint16 InstallCoolMenu(QMainWindow* window, const MenuRegistry& registry, HelpCa
     settings.SelectColor = window->palette().color(QPalette::Highlight);
     settings.ilHandle = images;
     settings.HelpObj = help;
-    settings.SCMainMenu = -1;
     g_module->windows[window] = watcher;
     watcher->attach();
     PrepareCoolMenu(window, watcher->bar(), true, true);

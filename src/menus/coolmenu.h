@@ -73,11 +73,7 @@ public:
     CMyItemData& Add(const QObject* item);
     // Nothing when the item has no record.
     const CMyItemData* Item(const QObject* item) const;
-    int Count() const { return int(m_records.size()); }
     void Remove(const QObject* item);
-
-    Records::const_iterator begin() const { return m_records.begin(); }
-    Records::const_iterator end() const { return m_records.end(); }
 
 private:
     Records m_records;
@@ -107,12 +103,7 @@ public:
     bool FullSelect = true; // the highlight covers the whole item where it shows no icon
     QColor ForeColor = Qt::black;
     qint16 MainPopedIndex = -1; // position of the open pop-up where it stands, -1 none
-    qint16 SCMainMenu = 0;      // -1 once installed
 
-    int FontSize() const { return m_fontSize; }
-    void setFontSize(int size);
-    QString FontName() const { return m_fontName; }
-    void setFontName(const QString& name);
     // The items' font and the smaller one of the separators' captions.
     const QFont& MenuFont() const { return m_menuFont; }
     const QFont& MenuFontSep() const { return m_menuFontSep; }

@@ -117,7 +117,6 @@ public:
 
     // Enables and disables the items whose rule looks at something that changed.
     void update(const CommandState& state);
-    const CommandState& state() const { return m_state; }
     // Whether any item follows the clipboard (asking the clipboard can cost a round trip to
     // the display server).
     bool followsClipboard() const;

@@ -3,10 +3,8 @@
 #include "platform/bytetext.h"
 #include "platform/clipboard.h"
 #include "platform/packedcolour.h"
-#include "platform/textfile.h"
 #include "platform/twips.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QInputMethodEvent>
@@ -456,11 +454,6 @@ void EditorControl::setRightMargin(qint32 twips)
     applyWrapWidth();
 }
 
-int EditorControl::TextHeight(const QString& text) const
-{
-    return fontMetrics().lineSpacing() * int(text.count(QLatin1String("\r\n")) + 1);
-}
-
 // ---- Colour overlay ----------------------------------------------------------------------
 
 void EditorControl::setColourOverlay(QList<ColourRun> runs)
@@ -538,14 +531,6 @@ void EditorControl::colourBlock(QTextBlock& block)
     block.layout()->setFormats(ranges);
     block.setUserState(kColouredLine);
     ++m_colouredBlocks;
-}
-
-FileStatus EditorControl::LoadFile(const QString& path)
-{
-    const TextFileRead read = readTextFile(path);
-    if (read.status == FileStatus::Readable)
-        setText(read.text);
-    return read.status;
 }
 
 // ---- Keys ------------------------------------------------------------------------------

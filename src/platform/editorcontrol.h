@@ -5,7 +5,6 @@
 // program's commands expect; the widget itself shows the bytes through a display map.
 
 #include "platform/displaymap.h"
-#include "platform/textfile.h"
 
 #include <QColor>
 #include <QList>
@@ -101,9 +100,6 @@ public:
     qint32 RightMargin() const { return m_rightMargin; }
     void setRightMargin(qint32 twips);
 
-    // The height of a line of the text in the editor's font, in pixels.
-    int TextHeight(const QString& text) const;
-
     // Keys for which taken(keyCode, shift) is true reach the key hooks before any menu or
     // widget shortcut sees them.
     void setKeysBeforeShortcuts(std::function<bool(int keyCode, int shift)> taken);
@@ -123,11 +119,6 @@ public:
     void setColourOverlay(QList<ColourRun> runs);
     void clearColourOverlay();
     bool hasColourOverlay() const { return m_overlayShown; }
-
-    // Loads a file as byte text, one character per byte, as setText does, read as the
-    // documents are. Anything but Readable (missing, unreadable, not text, too large)
-    // loads nothing.
-    FileStatus LoadFile(const QString& path);
 
 signals:
     // Both also for changes the program makes itself; SelChange once per move of the caret

@@ -57,8 +57,7 @@ void line(QWidget* parent, const char* name, int top)
 
 } // namespace
 
-frmWEB::frmWEB(CommandContext& context, ProjectCommands& projects)
-    : QWidget(nullptr, Qt::Window), m_context(context), m_projects(projects)
+frmWEB::frmWEB(ProjectCommands& projects) : QWidget(nullptr, Qt::Window), m_projects(projects)
 {
     setObjectName(QStringLiteral("frmWEB"));
     setWindowTitle(QStringLiteral("New WEB"));

@@ -14,7 +14,6 @@
 #include <array>
 #include <vector>
 
-class CommandContext;
 class ProjectCommands;
 class QLabel;
 class QLineEdit;
@@ -28,7 +27,7 @@ class frmWEB : public QWidget
     Q_OBJECT
 
 public:
-    frmWEB(CommandContext& context, ProjectCommands& projects);
+    explicit frmWEB(ProjectCommands& projects);
     ~frmWEB() override;
 
     // Shows the wizard over owner and disables owner until the wizard closes.
@@ -65,7 +64,6 @@ private:
     void CreateProject();
     void tellRefusal(const CreationPlan& plan);
 
-    CommandContext& m_context;
     ProjectCommands& m_projects;
     QPointer<QWidget> m_owner; // the window disabled while the wizard is open
     int m_hint = 6;            // the button whose hint is shown; 6 for none

@@ -94,7 +94,7 @@ bool ProjectCommands::WEB_Open(const QString& path)
 void ProjectCommands::showWizard()
 {
     if (!m_wizard)
-        m_wizard = new frmWEB(m_context, *this);
+        m_wizard = new frmWEB(*this);
     m_wizard->showOver(m_context.owner());
 }
 

@@ -38,7 +38,6 @@ public:
 
     // The type the option buttons chose, used by the single mode.
     FtpTransfer TransferType() const { return m_transferType; }
-    bool running() const { return m_running; }
 
     void reject() override;
 

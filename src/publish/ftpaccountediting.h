@@ -17,9 +17,8 @@ class FtpAccountEditing
 public:
     explicit FtpAccountEditing(FtpAccounts& accounts) : m_accounts(accounts) {}
 
-    // Whether the boxes hold the account at EditIndex, loaded by a click on the list.
+    // Whether the boxes hold the account at the edit index, loaded by a click on the list.
     bool EditMode() const { return m_editMode; }
-    int EditIndex() const { return m_editIndex; }
 
     // A click on list entry index: the boxes for that account, its password decoded (shown
     // empty when it does not decode). Nothing for an index outside the list.

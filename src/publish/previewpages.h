@@ -64,7 +64,6 @@ public:
     PreviewPages& operator=(const PreviewPages&) = delete;
 
     PreviewValues& values() { return m_values; }
-    const PreviewValues& values() const { return m_values; }
 
     // Nothing when the editor's text is empty.
     std::optional<PreviewPlan> plan(const PreviewRequest& request) const;

@@ -54,16 +54,6 @@ void linsuch::setCvlastring(const QString& text)
     T2->setText(text);
 }
 
-QString linsuch::fontsaxeli() const
-{
-    return T2->fontRecord().family;
-}
-
-qint16 linsuch::carzeti() const
-{
-    return qint16(T2->fontRecord().charset);
-}
-
 void linsuch::setTextFont(const FontRecord& font)
 {
     const QSignalBlocker blocker(T2); // the same bytes in another look are no change

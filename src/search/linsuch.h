@@ -21,10 +21,8 @@ public:
     void setNomeri(qint16 number);
     QString cvlastring() const;
     void setCvlastring(const QString& text);
-    // The font of the string's box: its name (fontsaxeli), character set (carzeti) and the
-    // display map that goes with them.
-    QString fontsaxeli() const;
-    qint16 carzeti() const;
+    // The font of the string's box: its name, character set and the display map that goes
+    // with them.
     void setTextFont(const FontRecord& font);
     bool isSelected() const { return m_selected; }
     // The focus goes to the string's box, which selects the line.

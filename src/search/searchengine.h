@@ -96,8 +96,6 @@ public:
     // The options as they stand; any change starts every search afresh.
     void setOptions(const SearchOptions& options);
 
-    const SearchOptions& options() const { return m_options; }
-    SearchScope scope() const { return m_scope.scope; }
     // Every open document is searched only with the whole-text scope.
     bool walksDocuments() const;
 

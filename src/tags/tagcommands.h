@@ -38,7 +38,7 @@ private:
                     const QString& caption);
     void addTagMenus();
     void addFileMenus();
-    // The commands of the tag tables (tagWrappings, tagSnippets).
+    // The commands that are one wrap or one insert (tagCommandEdit).
     void tagCommand_Click(QLatin1String command, int index);
     // Where the tag and font picker opens: under the tag toolbar, at the window's left.
     QPoint pickerCorner() const;

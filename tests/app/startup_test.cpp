@@ -12,11 +12,6 @@ namespace {
 
 using Form = StartRequest::Form;
 
-StartRequest fromLine(const char* line)
-{
-    return startRequestFromCommandLine(QString::fromLatin1(line));
-}
-
 StartRequest request(Form form, const char* text = "")
 {
     return {form, QString::fromLatin1(text)};
@@ -52,43 +47,6 @@ protected:
 };
 
 } // namespace
-
-TEST(CommandLine, EmptyAndTheExactKeyword)
-{
-    EXPECT_EQ(fromLine(""), request(Form::Plain));
-    EXPECT_EQ(fromLine("NOMAX"), request(Form::NotMaximised));
-    EXPECT_EQ(fromLine("nomax"), request(Form::OneFile, "nomax"));
-    EXPECT_EQ(fromLine("NOMAX "), request(Form::OneFile, "NOMAX"));
-}
-
-TEST(CommandLine, OnePathWithOrWithoutQuotes)
-{
-    EXPECT_EQ(fromLine("\"C:\\My Pages\\index.htm\""),
-              request(Form::OneFile, "C:\\My Pages\\index.htm"));
-    EXPECT_EQ(fromLine("C:\\My Pages\\index.htm"),
-              request(Form::OneFile, "C:\\My Pages\\index.htm"));
-    EXPECT_EQ(fromLine("  /home/u/a b.html  "), request(Form::OneFile, "/home/u/a b.html"));
-    // Only blanks are trimmed.
-    EXPECT_EQ(fromLine("\ta.html"), request(Form::OneFile, "\ta.html"));
-}
-
-TEST(CommandLine, QuotedPathsFormAList)
-{
-    EXPECT_EQ(fromLine("\"/a/1.html\" \"/b c/2.html\""),
-              request(Form::FileList, "/a/1.html\" \"/b c/2.html"));
-    EXPECT_EQ(fromLine("\"1.html\" \"2.html\" \"3.html\""),
-              request(Form::FileList, "1.html\" \"2.html\" \"3.html"));
-    // A third, unquoted path loses its last character with the outer quotes.
-    EXPECT_EQ(fromLine("\"1.html\" \"2.html\" 3.html"),
-              request(Form::FileList, "1.html\" \"2.html\" 3.htm"));
-    // Not starting with a quote: nothing is removed.
-    EXPECT_EQ(fromLine("1.html\" \"2.html"), request(Form::FileList, "1.html\" \"2.html"));
-}
-
-TEST(CommandLine, AnUnquotedPathBeforeAQuotedOneIsOnePath)
-{
-    EXPECT_EQ(fromLine("a.html \"b.html\""), request(Form::OneFile, "a.html  b.html"));
-}
 
 TEST(Arguments, EachArgumentIsOneWholePath)
 {

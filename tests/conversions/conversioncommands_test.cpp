@@ -127,8 +127,8 @@ TEST(ConversionCommands, CaptionsAreStoredInTheEightBitLayout)
 TEST(ConversionCommands, EachConvertsLikeItsSharedRoutine)
 {
     const QString keys = QStringLiteral("<b>gamarjoba, Tbilis!</b>\r\n");
-    QString unkoded = keys;
-    const QString eightBit = unkode(unkoded, QStringLiteral("U"));
+    const QString eightBit =
+        tableConversion(CodeTable::GRIGOLIA, CodeTable::QARTULI_KELMORADE).apply(keys);
     const QString utf8 = ConvertByTables(keys, 1, 0);
     for (const char* name : {"mnuTunik", "mnuunik"})
         EXPECT_EQ(convertText(command(name), keys), eightBit) << name;

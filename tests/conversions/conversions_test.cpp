@@ -11,6 +11,16 @@ QString convert(CodeTable source, CodeTable target, const QString& text)
     return tableConversion(source, target).apply(text);
 }
 
+// Between the Latin-key and the 8-bit Georgian layouts.
+QString toEightBit(const QString& keys)
+{
+    return convert(CodeTable::GRIGOLIA, CodeTable::QARTULI_KELMORADE, keys);
+}
+QString toKeys(const QString& eightBit)
+{
+    return convert(CodeTable::QARTULI_KELMORADE, CodeTable::GRIGOLIA, eightBit);
+}
+
 QString eightBitLetter(int i)
 {
     return QARTULI_KELMORADE[i];
@@ -27,27 +37,12 @@ QString mixedText()
 
 } // namespace
 
-TEST(Unkode, TurnsLatinKeysIntoTheEightBitLayoutAndBack)
+TEST(LatinKeys, TurnIntoTheEightBitLayoutAndBackCaseSensitively)
 {
-    QString text = QStringLiteral("ena");
-    EXPECT_EQ(hexOf(unkode(text, QStringLiteral("U"))), "C4 CD C0");
-    EXPECT_EQ(hexOf(text), "C4 CD C0"); // also left in its argument
-    EXPECT_EQ(unkode(text, QStringLiteral("T")), QStringLiteral("ena"));
-    EXPECT_EQ(text, QStringLiteral("ena"));
-}
-
-TEST(Unkode, EveryModeButUDecodes)
-{
-    for (const QString& mode : {QStringLiteral("T"), QStringLiteral("u"), QString()}) {
-        QString text = byteText({0xC8, 0xE4});
-        EXPECT_EQ(unkode(text, mode), QStringLiteral("Th"));
-    }
-}
-
-TEST(Unkode, KeysAreCaseSensitive)
-{
-    QString text = QStringLiteral("tTjJ");
-    EXPECT_EQ(hexOf(unkode(text, QStringLiteral("U"))), "D4 C8 E3 D1");
+    EXPECT_EQ(hexOf(toEightBit(QStringLiteral("ena"))), "C4 CD C0");
+    EXPECT_EQ(toKeys(byteText({0xC4, 0xCD, 0xC0})), QStringLiteral("ena"));
+    EXPECT_EQ(toKeys(byteText({0xC8, 0xE4})), QStringLiteral("Th"));
+    EXPECT_EQ(hexOf(toEightBit(QStringLiteral("tTjJ"))), "D4 C8 E3 D1");
 }
 
 TEST(ConvertByTablesTest, EncodesAndDecodesUtf8)
@@ -125,8 +120,7 @@ TEST(Conversions, LatinKeyConversionsAlsoTurnTheLettersOfTags)
     // The bold tag's b is the key of letter 1 (U+10D1, E1 83 91).
     EXPECT_EQ(hexOf(ConvertByTables(QStringLiteral("<b>a</b>\r\n"), 1, 0)),
               "3C E1 83 91 3E E1 83 90 3C 2F E1 83 91 3E 0D 0A");
-    QString text = QStringLiteral("<B>1</B>");
-    EXPECT_EQ(unkode(text, QStringLiteral("U")), QStringLiteral("<B>1</B>")); // B is no key
+    EXPECT_EQ(toEightBit(QStringLiteral("<B>1</B>")), QStringLiteral("<B>1</B>")); // B is no key
 }
 
 TEST(Conversions, AnEmptyTextStaysEmpty)
@@ -144,10 +138,9 @@ TEST(Conversions, EveryGeorgianLetterMakesTheRoundTrips)
 {
     for (int i = 0; i < 33; ++i) {
         SCOPED_TRACE(i);
-        QString key = GRIGOLIA[i];
-        const QString eightBit = unkode(key, QStringLiteral("U"));
+        const QString eightBit = toEightBit(GRIGOLIA[i]);
         EXPECT_EQ(eightBit, eightBitLetter(i));
-        EXPECT_EQ(unkode(key, QStringLiteral("T")), GRIGOLIA[i]);
+        EXPECT_EQ(toKeys(eightBit), GRIGOLIA[i]);
 
         const QString utf8 = ConvertByTables(GRIGOLIA[i], 1, 0);
         EXPECT_EQ(textToBytes(utf8), QString(QChar(char16_t(0x10D0 + i))).toUtf8());

@@ -191,7 +191,6 @@ TEST(BoxRules, FixedAnswers)
     EXPECT_EQ(fixedAnswer(BoxMode::Message, 2), QStringLiteral("2"));
     EXPECT_EQ(fixedAnswer(BoxMode::Input, 1), QString());
     EXPECT_EQ(fixedAnswer(BoxMode::List, 1), QStringLiteral("7"));
-    EXPECT_EQ(fixedAnswer(BoxMode::Choice, 1), QStringLiteral("7"));
 }
 
 TEST(BoxRules, ChosenLinesByTextOrIndex)
@@ -200,16 +199,6 @@ TEST(BoxRules, ChosenLinesByTextOrIndex)
     EXPECT_EQ(chosenLines(items, {0, 2}, true), QStringLiteral("0/2"));
     EXPECT_EQ(chosenLines(items, {0, 2}, false), QStringLiteral("zero\r\ntwo"));
     EXPECT_EQ(chosenLines(items, {1}, true), QStringLiteral("1"));
-}
-
-TEST(BoxRules, ChoicesFollowTheKindLettersAndTheirItems)
-{
-    const QList<ChoiceSpec> specs =
-        choiceSpecs(QStringLiteral("cxO"), QStringLiteral("pirveli/meore/mesame"));
-    const QList<ChoiceSpec> expected{{ChoiceKind::Option, 0, QStringLiteral("pirveli")},
-                                     {ChoiceKind::Check, 2, QStringLiteral("mesame")}};
-    EXPECT_EQ(specs, expected);
-    EXPECT_EQ(choiceStates({false, true}, {true, false}), QStringLiteral("01TF"));
 }
 
 TEST(BoxRules, IconNumbersAndLineBreaks)
@@ -280,16 +269,6 @@ TEST(BoxLayout, ListBoxCentresItsLabel)
     EXPECT_EQ(layout.field, (TwipRect{30, 315, 3000, 2000}));
     EXPECT_EQ(layout.strip.top, 2315 + 90);
     EXPECT_EQ(layout.windowHeight, 2405 + 435 + 450);
-}
-
-TEST(BoxLayout, ChoiceBoxStacksItsChoicesUnderLabelAndIcon)
-{
-    const BoxLayout layout = choiceBoxLayout({2000, 195}, 3);
-    const QList<TwipRect> expected{
-        {870, 780, 3980, 255}, {870, 1065, 3980, 255}, {870, 1350, 3980, 255}};
-    EXPECT_EQ(layout.choices, expected);
-    EXPECT_EQ(layout.strip.top, 1605 + 30 + 90 + 300);
-    EXPECT_EQ(layout.windowHeight, 2025 + 435 + 450);
 }
 
 TEST(BoxLayout, PictureAreaMakesRoomForTheNameAndIsAtLeast1000High)
@@ -529,26 +508,6 @@ TEST(ListBox, ALineReadingSevenIsToldApartFromCancel)
         clickButton(box, 0);
     });
     EXPECT_EQ(georgianLine.text, QStringLiteral("ara"));
-}
-
-// ---------------------------------------------------------------------------------------
-// The choice box
-
-TEST(ChoiceBox, AnswersCheckBoxesThenOptionButtons)
-{
-    const auto ask = [](std::function<void(QWidget&)> action) {
-        WhenModalShows when(std::move(action));
-        return BOXa().OPmmsgboqsi(QStringLiteral("airCieT"), QStringLiteral("OCOC"),
-                                  QStringLiteral("a/b/c/d"), QString(), QString(), 6, 40);
-    };
-    EXPECT_EQ(ask([](QWidget& box) {
-                  find<QCheckBox>(box, "CK2")->setChecked(true);
-                  find<QRadioButton>(box, "OP3")->setChecked(true);
-                  EXPECT_EQ(find<QCheckBox>(box, "CK0")->text(), QStringLiteral("a"));
-                  clickButton(box, 0);
-              }),
-              QStringLiteral("01FT"));
-    EXPECT_EQ(ask([](QWidget& box) { clickButton(box, 1); }), QStringLiteral("7"));
 }
 
 // ---------------------------------------------------------------------------------------

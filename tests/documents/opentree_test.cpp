@@ -36,7 +36,6 @@ QStringList titlesOf(const std::vector<FileNode>& nodes)
 
 TEST(OpenTree, GroupsFilesByKind)
 {
-    EXPECT_EQ(treeGroupKey(TreeGroup::Sounds), QStringLiteral("A"));
     EXPECT_EQ(treeGroupText(TreeGroup::WebFiles), QStringLiteral("WEB Files"));
     const FileKind page = fileKindOf(QStringLiteral("page.shtml"));
     EXPECT_EQ(page.group, TreeGroup::WebFiles);

@@ -100,7 +100,4 @@ TEST(TextFunctions, ListCombinationAndLineBreakCount)
     EXPECT_EQ(after("[a1]", combine(QStringLiteral("b1\r\nb2"))), marked("(no edit)"));
     EXPECT_EQ(after("[a1\r\na2]", combine(QStringLiteral("b1"))), marked("(no edit)"));
     EXPECT_EQ(after("[a1\r\na2]", combine(std::nullopt)), marked("(no edit)"));
-
-    EXPECT_EQ(sellinekount(QStringLiteral("\r\r\n\na\r\n")), 2);
-    EXPECT_EQ(sellinekount(QString(40000, u'\r').replace(u'\r', QLatin1String("\r\n"))), 40000);
 }

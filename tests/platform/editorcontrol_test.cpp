@@ -500,31 +500,6 @@ TEST(EditorControlSignals, SelChangeFiresOncePerMove)
     EXPECT_EQ(moves.count(), 4);
 }
 
-// ---- Files ---------------------------------------------------------------------------------
-
-TEST(EditorControlFiles, LoadFileReadsEveryByteAndNormalisesLineBreaks)
-{
-    TestFolders folders;
-    const QString path = folders.path(QStringLiteral("page.html"));
-    writeFile(path, "a\r\nb\rc\n\xA0\xC0");
-    EditorControl editor;
-    ASSERT_EQ(editor.LoadFile(path), FileStatus::Readable);
-    EXPECT_EQ(editor.Text(), bytes("a\r\nb\r\nc\r\n\xA0\xC0"));
-}
-
-TEST(EditorControlFiles, BinaryOrMissingFilesLoadNothing)
-{
-    TestFolders folders;
-    const QString binary = folders.path(QStringLiteral("picture.gif"));
-    writeFile(binary, QByteArray("GIF\0\x01", 5));
-    EditorControl editor;
-    editor.setText(bytes("keep"));
-    EXPECT_EQ(editor.LoadFile(binary), FileStatus::NotText);
-    EXPECT_EQ(editor.LoadFile(folders.path(QStringLiteral("missing.html"))), FileStatus::Missing);
-    EXPECT_EQ(editor.LoadFile(folders.programFolder()), FileStatus::Unreadable);
-    EXPECT_EQ(editor.Text(), bytes("keep"));
-}
-
 // ---- Appearance ----------------------------------------------------------------------------
 
 TEST(EditorControlAppearance, AnEmptyFamilyOrNoSizeKeepsTheCurrentOne)
@@ -596,13 +571,4 @@ TEST(EditorControlAppearance, ColoursRoundTripAsPackedValuesWithRedLow)
     EXPECT_EQ(editor.ForeColor(), 0xABCDEFu);
     EXPECT_EQ(editor.palette().color(QPalette::Base), QColor(0x56, 0x34, 0x12));
     EXPECT_EQ(editor.palette().color(QPalette::Text), QColor(0xEF, 0xCD, 0xAB));
-}
-
-TEST(EditorControlAppearance, TextHeightIsOneLineSpacingPerLine)
-{
-    EditorControl editor;
-    const int line = editor.fontMetrics().lineSpacing();
-    EXPECT_GT(line, 0);
-    EXPECT_EQ(editor.TextHeight(bytes("M")), line);
-    EXPECT_EQ(editor.TextHeight(bytes("a\r\nb\r\nc")), 3 * line);
 }
