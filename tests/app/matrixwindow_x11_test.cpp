@@ -1,13 +1,16 @@
-// The matrix window on a real X server, opened from its menu again and again with a matrix
-// previewed each time.
+// The matrix window on a real X server, opened from the main window's menu again and again
+// with a matrix previewed each time.
 
-#include "design/designcommands.h"
+#include "app/frmh.h"
+#include "core/progprops.h"
 #include "design/frmmatrix.h"
-#include "designwindow.h"
-#include "documents/documentfiles.h"
+#include "design/matrices.h"
+#include "menus/menuregistry.h"
 #include "platform/browser.h"
 #include "platform/paths.h"
+#include "support/testfolders.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
@@ -15,12 +18,16 @@
 #include <QTimer>
 #include <QToolButton>
 
-TEST_F(DesignWindow, TheMatrixWindowPreviewsInTheNativeWindowItWasShownInEveryTimeItOpens)
+#include <gtest/gtest.h>
+
+TEST(MatrixWindow, PreviewsInTheNativeWindowItWasShownInEveryTimeItOpens)
 {
-    QDir().mkpath(matrixFolder());
+    TestFolders folders;
+    Props = ProgProps{};
+    ASSERT_TRUE(QDir().mkpath(matrixFolder()));
     writeFile(joinPath(matrixFolder(), QStringLiteral("a.html")), "<P>a</P>");
-    DesignCommands design(window);
-    window.frame.show();
+    FrmH window;
+    window.showPlain();
     for (int opening = 0; opening < 10; ++opening) {
         WId shownAs = 0;
         WId previewedAs = 0;
@@ -40,9 +47,10 @@ TEST_F(DesignWindow, TheMatrixWindowPreviewsInTheNativeWindowItWasShownInEveryTi
             previewedAs = shown->winId();
             shown->findChild<QToolButton*>(QStringLiteral("COK(2)"))->click(); // Exit
         });
-        window.menus.action("mnuHTmatrix")->trigger();
+        window.registry().action("mnuHTmatrix")->trigger();
         ASSERT_NE(shownAs, WId(0)) << "opening " << opening << " shows the matrix window";
         ASSERT_TRUE(previewed) << opening;
         ASSERT_EQ(previewedAs, shownAs) << opening;
     }
+    Props = ProgProps{};
 }
