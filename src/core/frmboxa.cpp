@@ -134,8 +134,8 @@ int innerWidth(const BoxLayout& layout)
     return layout.windowWidth - kBoxFrame.width;
 }
 
-// The message box: the label right of the icon, the window wide enough for
-// both (the icon's room counts even when it shows no picture).
+// The message box: the label right of the icon, the window wide enough for both (the icon's
+// room counts even when it shows no picture).
 BoxLayout labelBesideIcon(TwipSize label)
 {
     BoxLayout layout;

@@ -1,9 +1,9 @@
 #pragma once
 
-// The program's own dialog window: a message box with up to three buttons, an input box
-// and a list box, all showing their prompts and captions in Georgian and
-// their titles as Latin text, and a separate modeless window for pictures. Every showing
-// starts with the first button as the default and in focus.
+// The program's own dialog window: a message box with up to three buttons, an input box and
+// a list box, all showing their prompts and captions in Georgian and their titles as Latin
+// text, and a separate modeless window for pictures. Every showing starts with the first
+// button as the default and in focus.
 //
 // The rules of the boxes (prompt wrapping, captions, answers, layout arithmetic in twips)
 // are plain functions below, apart from the windows that use them.
